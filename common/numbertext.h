@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Decimal number text in the "C" conventions (a point as decimal separator), whatever locale
+// the process runs in.
+
+// Reads the number at the start of the text as the standard strtod does (leading white space,
+// sign, decimal or hexadecimal digits, exponent, inf and nan). Answers the value, and the
+// number of characters consumed in *consumed (0 when no number could be read; the value is 0).
+double parseLeadingDouble(const char *text, std::size_t *consumed = nullptr);
+
+// The value in the general floating-point format with the given number of significant digits:
+// fixed notation where the decimal exponent lies from -4 to precision - 1, exponent notation
+// otherwise, trailing zeros dropped (as printf's %.*g).
+std::string formatGeneral(double value, int precision);

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Installs what is missing, builds Zenodyne optimised and runs the command-line front end on an
+# example circuit.
+set -eu
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset release
+cmake --build --preset release --target zenodyne-cli
+build/release/cli/zenodyne-cli info examples/rc-lowpass.crc
