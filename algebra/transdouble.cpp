@@ -2,6 +2,7 @@
 
 #include <algebra/oversizedmultiplication.h>
 #include <algebra/transdoubleproduct.h>
+#include <algebra/transdoublewords.h>
 
 #include <algorithm>
 #include <array>
@@ -65,6 +66,61 @@ private:
     std::vector<std::uint8_t> m_heap;
     std::uint8_t *m_data;
 };
+
+// Adds the digits into buffer[start ...], eight at a time from the end, the carry running on
+// towards the front of the buffer (which has room for it).
+void addDigits(std::uint8_t *buffer, std::size_t start, const std::uint8_t *digits,
+               std::size_t count)
+{
+    std::size_t at = start + count;
+    std::uint64_t carry = 0;
+    for (; count >= 8; count -= 8) {
+        at -= 8;
+        const std::uint64_t x = digitwords::load(buffer + at);
+        const std::uint64_t sum = x + digitwords::load(digits + count - 8);
+        const std::uint64_t total = sum + carry;
+        carry = (sum < x) | (total < sum);
+        digitwords::store(total, buffer + at);
+    }
+    for (; count > 0; --count) {
+        const std::uint64_t sum = buffer[--at] + std::uint64_t{digits[count - 1]} + carry;
+        buffer[at] = static_cast<std::uint8_t>(sum);
+        carry = sum >> 8;
+    }
+    while (carry != 0) {
+        const unsigned sum = buffer[--at] + 1u;
+        buffer[at] = static_cast<std::uint8_t>(sum);
+        carry = sum >> 8;
+    }
+}
+
+// Subtracts the digits from buffer[start ...] likewise; the buffer holds the larger magnitude,
+// so no borrow leaves its first digit.
+void subtractDigits(std::uint8_t *buffer, std::size_t start, const std::uint8_t *digits,
+                    std::size_t count)
+{
+    std::size_t at = start + count;
+    std::uint64_t borrow = 0;
+    for (; count >= 8; count -= 8) {
+        at -= 8;
+        const std::uint64_t x = digitwords::load(buffer + at);
+        const std::uint64_t y = digitwords::load(digits + count - 8);
+        const std::uint64_t difference = x - y;
+        const std::uint64_t total = difference - borrow;
+        borrow = (x < y) | (difference < borrow);
+        digitwords::store(total, buffer + at);
+    }
+    for (; count > 0; --count) {
+        const int difference = buffer[--at] - digits[count - 1] - static_cast<int>(borrow);
+        buffer[at] = static_cast<std::uint8_t>(difference);
+        borrow = difference < 0 ? 1 : 0;
+    }
+    while (borrow != 0) {
+        const int difference = buffer[--at] - 1;
+        buffer[at] = static_cast<std::uint8_t>(difference);
+        borrow = difference < 0 ? 1 : 0;
+    }
+}
 
 } // namespace
 
@@ -429,31 +485,10 @@ void transDouble::addOrSubtract(const transDouble &a, const transDouble &b, bool
     std::memset(buffer, 0, size);
     std::memcpy(buffer + (resultPoint - upperPoint), upper->digits(), upper->m_length);
     const auto lowerStart = static_cast<std::size_t>(resultPoint - lowerPoint);
-    std::size_t at = lowerStart + static_cast<std::size_t>(lowerLength);
-    unsigned carry = 0;
-    if (sameSign) {
-        for (std::size_t i = static_cast<std::size_t>(lowerLength); i-- > 0;) {
-            const unsigned sum = buffer[--at] + lowerDigits[i] + carry;
-            buffer[at] = static_cast<std::uint8_t>(sum);
-            carry = sum >> 8;
-        }
-        while (carry != 0) {
-            const unsigned sum = buffer[--at] + carry;
-            buffer[at] = static_cast<std::uint8_t>(sum);
-            carry = sum >> 8;
-        }
-    } else {
-        for (std::size_t i = static_cast<std::size_t>(lowerLength); i-- > 0;) {
-            const int difference = int{buffer[--at]} - lowerDigits[i] - static_cast<int>(carry);
-            buffer[at] = static_cast<std::uint8_t>(difference);
-            carry = difference < 0 ? 1 : 0;
-        }
-        while (carry != 0) {
-            const int difference = int{buffer[--at]} - 1;
-            buffer[at] = static_cast<std::uint8_t>(difference);
-            carry = difference < 0 ? 1 : 0;
-        }
-    }
+    if (sameSign)
+        addDigits(buffer, lowerStart, lowerDigits, static_cast<std::size_t>(lowerLength));
+    else
+        subtractDigits(buffer, lowerStart, lowerDigits, static_cast<std::size_t>(lowerLength));
     result.assignRounded(negative, buffer, size, resultPoint, digitsKept);
 }
 

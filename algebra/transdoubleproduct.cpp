@@ -1,5 +1,7 @@
 #include <algebra/transdoubleproduct.h>
 
+#include <algebra/transdoublewords.h>
+
 #include <array>
 #include <bit>
 #include <cassert>
@@ -18,24 +20,13 @@ __extension__ typedef unsigned __int128 WideLimb;
 
 constexpr std::size_t longestLimbCount = longestOperand / 8;
 
-std::uint64_t fromBigEndian(std::uint64_t word)
-{
-    if constexpr (std::endian::native == std::endian::little)
-        return __builtin_bswap64(word);
-    else
-        return word;
-}
-
 // Reads a digit string as little-endian 64-bit limbs; answers the limb count.
 std::size_t toLimbs(const std::uint8_t *digits, std::size_t length, std::uint64_t *limbs)
 {
     const std::size_t fullLimbs = length / 8;
     const std::uint8_t *end = digits + length;
-    for (std::size_t k = 0; k < fullLimbs; ++k) {
-        std::uint64_t word;
-        std::memcpy(&word, end - 8 * (k + 1), 8);
-        limbs[k] = fromBigEndian(word);
-    }
+    for (std::size_t k = 0; k < fullLimbs; ++k)
+        limbs[k] = digitwords::load(end - 8 * (k + 1));
     const std::size_t rest = length - 8 * fullLimbs;
     if (rest == 0)
         return fullLimbs;
@@ -50,10 +41,8 @@ std::size_t toLimbs(const std::uint8_t *digits, std::size_t length, std::uint64_
 void fromLimbs(const std::uint64_t *limbs, std::uint8_t *digits, std::size_t length)
 {
     const std::size_t fullLimbs = length / 8;
-    for (std::size_t k = 0; k < fullLimbs; ++k) {
-        const std::uint64_t word = fromBigEndian(limbs[k]);
-        std::memcpy(digits + length - 8 * (k + 1), &word, 8);
-    }
+    for (std::size_t k = 0; k < fullLimbs; ++k)
+        digitwords::store(limbs[k], digits + length - 8 * (k + 1));
     const std::size_t rest = length - 8 * fullLimbs;
     for (std::size_t i = 0; i < rest; ++i)
         digits[rest - 1 - i] = static_cast<std::uint8_t>(limbs[fullLimbs] >> (8 * i));
