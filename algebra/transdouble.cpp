@@ -67,59 +67,41 @@ private:
     std::uint8_t *m_data;
 };
 
-// Adds the digits into buffer[start ...], eight at a time from the end, the carry running on
-// towards the front of the buffer (which has room for it).
-void addDigits(std::uint8_t *buffer, std::size_t start, const std::uint8_t *digits,
-               std::size_t count)
+// Adds the digits into buffer[start ...], or subtracts them, eight at a time from the end, the
+// carry or borrow running on towards the front. For a sum the buffer has a spare first digit;
+// for a difference it holds the larger magnitude, so nothing leaves its first digit.
+template<bool Subtract>
+void combineDigits(std::uint8_t *buffer, std::size_t start, const std::uint8_t *digits,
+                   std::size_t count)
 {
     std::size_t at = start + count;
     std::uint64_t carry = 0;
     for (; count >= 8; count -= 8) {
         at -= 8;
         const std::uint64_t x = digitwords::load(buffer + at);
-        const std::uint64_t sum = x + digitwords::load(digits + count - 8);
-        const std::uint64_t total = sum + carry;
-        carry = (sum < x) | (total < sum);
-        digitwords::store(total, buffer + at);
-    }
-    for (; count > 0; --count) {
-        const std::uint64_t sum = buffer[--at] + std::uint64_t{digits[count - 1]} + carry;
-        buffer[at] = static_cast<std::uint8_t>(sum);
-        carry = sum >> 8;
-    }
-    while (carry != 0) {
-        const unsigned sum = buffer[--at] + 1u;
-        buffer[at] = static_cast<std::uint8_t>(sum);
-        carry = sum >> 8;
-    }
-}
-
-// Subtracts the digits from buffer[start ...] likewise; the buffer holds the larger magnitude,
-// so no borrow leaves its first digit.
-void subtractDigits(std::uint8_t *buffer, std::size_t start, const std::uint8_t *digits,
-                    std::size_t count)
-{
-    std::size_t at = start + count;
-    std::uint64_t borrow = 0;
-    for (; count >= 8; count -= 8) {
-        at -= 8;
-        const std::uint64_t x = digitwords::load(buffer + at);
         const std::uint64_t y = digitwords::load(digits + count - 8);
-        const std::uint64_t difference = x - y;
-        const std::uint64_t total = difference - borrow;
-        borrow = (x < y) | (difference < borrow);
+        std::uint64_t total;
+        if constexpr (Subtract) {
+            const std::uint64_t difference = x - y;
+            total = difference - carry;
+            carry = (x < y) | (difference < carry);
+        } else {
+            const std::uint64_t sum = x + y;
+            total = sum + carry;
+            carry = (sum < x) | (total < sum);
+        }
         digitwords::store(total, buffer + at);
     }
-    for (; count > 0; --count) {
-        const int difference = buffer[--at] - digits[count - 1] - static_cast<int>(borrow);
-        buffer[at] = static_cast<std::uint8_t>(difference);
-        borrow = difference < 0 ? 1 : 0;
-    }
-    while (borrow != 0) {
-        const int difference = buffer[--at] - 1;
-        buffer[at] = static_cast<std::uint8_t>(difference);
-        borrow = difference < 0 ? 1 : 0;
-    }
+    auto combineDigit = [&](int digit) {
+        const int value = Subtract ? buffer[--at] - digit - static_cast<int>(carry)
+                                   : buffer[--at] + digit + static_cast<int>(carry);
+        buffer[at] = static_cast<std::uint8_t>(value);
+        carry = Subtract ? (value < 0 ? 1 : 0) : static_cast<std::uint64_t>(value >> 8);
+    };
+    for (; count > 0; --count)
+        combineDigit(digits[count - 1]);
+    while (carry != 0)
+        combineDigit(0);
 }
 
 } // namespace
@@ -486,9 +468,10 @@ void transDouble::addOrSubtract(const transDouble &a, const transDouble &b, bool
     std::memcpy(buffer + (resultPoint - upperPoint), upper->digits(), upper->m_length);
     const auto lowerStart = static_cast<std::size_t>(resultPoint - lowerPoint);
     if (sameSign)
-        addDigits(buffer, lowerStart, lowerDigits, static_cast<std::size_t>(lowerLength));
+        combineDigits<false>(buffer, lowerStart, lowerDigits,
+                             static_cast<std::size_t>(lowerLength));
     else
-        subtractDigits(buffer, lowerStart, lowerDigits, static_cast<std::size_t>(lowerLength));
+        combineDigits<true>(buffer, lowerStart, lowerDigits, static_cast<std::size_t>(lowerLength));
     result.assignRounded(negative, buffer, size, resultPoint, digitsKept);
 }
 

@@ -1,6 +1,7 @@
 #include <algebra/transpolynom.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <utility>
 
@@ -100,24 +101,33 @@ void TransPolynom::roundCoefficients(std::uint16_t digits)
         c.normalize(digits);
 }
 
+namespace {
+
+// The point among the non-zero coefficients that `precedes` puts first; 0 when all are zero.
+template<typename Precedes>
+std::int32_t extremePoint(const MArray<transDouble> &coefficients, Precedes precedes)
+{
+    bool found = false;
+    std::int32_t extreme = 0;
+    for (const transDouble &c : coefficients) {
+        if (!c.isZero() && (!found || precedes(c.point(), extreme))) {
+            extreme = c.point();
+            found = true;
+        }
+    }
+    return extreme;
+}
+
+} // namespace
+
 std::int32_t TransPolynom::smallestPoint() const
 {
-    std::int32_t smallest = std::numeric_limits<std::int32_t>::max();
-    for (const transDouble &c : m_coefficients) {
-        if (!c.isZero())
-            smallest = std::min(smallest, c.point());
-    }
-    return smallest == std::numeric_limits<std::int32_t>::max() ? 0 : smallest;
+    return extremePoint(m_coefficients, std::less<std::int32_t>());
 }
 
 std::int32_t TransPolynom::largestPoint() const
 {
-    std::int32_t largest = std::numeric_limits<std::int32_t>::min();
-    for (const transDouble &c : m_coefficients) {
-        if (!c.isZero())
-            largest = std::max(largest, c.point());
-    }
-    return largest == std::numeric_limits<std::int32_t>::min() ? 0 : largest;
+    return extremePoint(m_coefficients, std::greater<std::int32_t>());
 }
 
 std::uint16_t TransPolynom::smallestDigitLength() const

@@ -101,45 +101,39 @@ TransRatioFunc &TransRatioFunc::operator-=(const TransRatioFunc &other)
     return *this;
 }
 
-// (Na/Da) (Nb/Db): Na is reduced against Db and Da against Nb before the products.
+// Multiplies by n / d: the own numerator is reduced against d and the own denominator against
+// n before the two products are formed.
+void TransRatioFunc::multiplyReduced(const TransPolynom &n, const TransPolynom &d)
+{
+    TransPolynom numerator(m_numerator);
+    TransPolynom denominator(m_denominator);
+    TransPolynom otherNumerator(n);
+    TransPolynom otherDenominator(d);
+    TransPolynom::reducePair(numerator, otherDenominator);
+    TransPolynom::reducePair(denominator, otherNumerator);
+    TransPolynom product = numerator * otherNumerator;
+    TransPolynom productDenominator = denominator * otherDenominator;
+    m_numerator = std::move(product);
+    m_denominator = std::move(productDenominator);
+}
+
 TransRatioFunc &TransRatioFunc::operator*=(const TransRatioFunc &other)
 {
-    if (m_numerator.isZero() || other.m_numerator.isZero()) {
+    if (m_numerator.isZero() || other.m_numerator.isZero())
         setZeroRatio();
-        return *this;
-    }
-    TransPolynom na(m_numerator);
-    TransPolynom da(m_denominator);
-    TransPolynom nb(other.m_numerator);
-    TransPolynom db(other.m_denominator);
-    TransPolynom::reducePair(na, db);
-    TransPolynom::reducePair(da, nb);
-    TransPolynom numerator = na * nb;
-    TransPolynom denominator = da * db;
-    m_numerator = std::move(numerator);
-    m_denominator = std::move(denominator);
+    else
+        multiplyReduced(other.m_numerator, other.m_denominator);
     return *this;
 }
 
-// (Na/Da) / (Nb/Db) = (Na Db) / (Da Nb), with Na reduced against Nb and Da against Db. A
-// zero divisor would leave a zero denominator behind; like x / 0 for numbers the quotient is
-// taken as 0 instead.
+// (Na/Da) / (Nb/Db) = (Na/Da) (Db/Nb). A zero divisor would leave a zero denominator behind;
+// like x / 0 for numbers the quotient is taken as 0 instead.
 TransRatioFunc &TransRatioFunc::operator/=(const TransRatioFunc &other)
 {
-    if (m_numerator.isZero() || other.m_denominator.isZero() || other.m_numerator.isZero()) {
+    if (m_numerator.isZero() || other.m_denominator.isZero() || other.m_numerator.isZero())
         setZeroRatio();
-        return *this;
-    }
-    TransPolynom na(m_numerator);
-    TransPolynom da(m_denominator);
-    TransPolynom nb(other.m_numerator);
-    TransPolynom db(other.m_denominator);
-    TransPolynom::reducePair(na, nb);
-    TransPolynom::reducePair(da, db);
-    TransPolynom numerator = na * db;
-    TransPolynom denominator = da * nb;
-    m_numerator = std::move(numerator);
-    m_denominator = std::move(denominator);
+    else
+        multiplyReduced(other.m_denominator, other.m_numerator);
     return *this;
 }
 

@@ -48,6 +48,7 @@ public:
 
 private:
     void accumulate(const TransRatioFunc &other, bool subtract);
+    void multiplyReduced(const TransPolynom &n, const TransPolynom &d);
     void setZeroRatio();
 
     TransPolynom m_numerator;

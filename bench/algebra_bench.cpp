@@ -62,22 +62,13 @@ void productKernel(benchmark::State &state)
         benchmark::DoNotOptimize(product.data());
     }
 }
-BENCHMARK(productKernel<digitproduct::schoolbook>)
-    ->Name("schoolbookKernel")
-    ->RangeMultiplier(2)
-    ->Range(8, 2048)
-    ->Arg(1536)
-    ->Arg(1664)
-    ->Arg(1792)
-    ->Arg(1920);
-BENCHMARK(productKernel<digitproduct::transform>)
-    ->Name("transformKernel")
-    ->RangeMultiplier(2)
-    ->Range(8, 2048)
-    ->Arg(1536)
-    ->Arg(1664)
-    ->Arg(1792)
-    ->Arg(1920);
+// Powers of two and the lengths between 1024 and 2048 where the two kernels cross.
+void kernelLengths(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->RangeMultiplier(2)->Range(8, 2048)->Arg(1536)->Arg(1664)->Arg(1792)->Arg(1920);
+}
+BENCHMARK(productKernel<digitproduct::schoolbook>)->Name("schoolbookKernel")->Apply(kernelLengths);
+BENCHMARK(productKernel<digitproduct::transform>)->Name("transformKernel")->Apply(kernelLengths);
 
 void reciprocal(benchmark::State &state)
 {

@@ -4,6 +4,8 @@
 #include <algebra/transpolynom.h>
 #include <algebra/transratiofunc.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <initializer_list>
 #include <random>
@@ -14,6 +16,13 @@
 namespace exactvalues {
 
 using Digits = std::vector<std::uint8_t>;
+
+// A test that restores the precision settings it changes.
+class PrecisionRestoringTest : public ::testing::Test
+{
+protected:
+    transDouble::PrecisionGuard m_guard;
+};
 
 inline transDouble number(const Digits &digits, std::int32_t point, bool negative = false,
                           std::uint16_t digitsKept = 0)

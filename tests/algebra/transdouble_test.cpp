@@ -13,12 +13,7 @@ using namespace exactvalues;
 
 namespace {
 
-// Every test restores the precision settings it changed.
-class TransDouble : public ::testing::Test
-{
-protected:
-    transDouble::PrecisionGuard m_guard;
-};
+using TransDouble = PrecisionRestoringTest;
 
 void expectCanonicalZero(const transDouble &value)
 {

@@ -9,11 +9,7 @@ using namespace exactvalues;
 
 namespace {
 
-class TransPolynomTest : public ::testing::Test
-{
-protected:
-    transDouble::PrecisionGuard m_guard;
-};
+using TransPolynomTest = PrecisionRestoringTest;
 
 using Coefficients = std::vector<double>;
 

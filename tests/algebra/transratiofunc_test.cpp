@@ -11,11 +11,7 @@ using namespace exactvalues;
 
 namespace {
 
-class TransRatioFuncTest : public ::testing::Test
-{
-protected:
-    transDouble::PrecisionGuard m_guard;
-};
+using TransRatioFuncTest = PrecisionRestoringTest;
 
 using Coefficients = std::vector<double>;
 using Parts = std::pair<Coefficients, Coefficients>;
