@@ -1,16 +1,25 @@
 #include <model/capacitor.h>
 #include <model/circtool.h>
 #include <model/currenttag.h>
+#include <model/currsource.h>
+#include <model/depcurrsource.h>
+#include <model/depvoltsource.h>
+#include <model/grounder.h>
 #include <model/inductor.h>
 #include <model/resistor.h>
+#include <model/textblock.h>
 #include <model/voltagetag.h>
+#include <model/voltsource.h>
 #include <model/wire.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -277,3 +286,61 @@ TEST(CircTag, PlacingClearsTheNetlistLinks)
     EXPECT_EQ(tag.cp1, nullptr);
     EXPECT_EQ(tag.end2, nullptr);
 }
+
+namespace {
+
+struct KindCase
+{
+    std::function<std::unique_ptr<CircThing>()> make;
+    const char *title;
+    // connector, source, voltage source, current source, dependent, independent
+    const char *predicates;
+};
+
+template<typename T>
+std::unique_ptr<CircThing> make()
+{
+    return std::make_unique<T>();
+}
+
+std::string predicatesOf(const CircThing &thing)
+{
+    const auto *component = dynamic_cast<const Component *>(&thing);
+    if (!component)
+        return "";
+    std::string flags;
+    for (const bool flag :
+         {component->isConnector(), component->isSource(), component->isVoltageSource(),
+          component->isCurrentSource(), component->isDependent(), component->isIndependent()})
+        flags += flag ? '1' : '0';
+    return flags;
+}
+
+} // namespace
+
+class CircThingKinds : public ::testing::TestWithParam<KindCase>
+{
+};
+
+TEST_P(CircThingKinds, AnswerTheirHelpTitleAndKindPredicates)
+{
+    const std::unique_ptr<CircThing> thing = GetParam().make();
+    EXPECT_STREQ(thing->helpTopicTitle(), GetParam().title);
+    EXPECT_EQ(predicatesOf(*thing), GetParam().predicates);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, CircThingKinds,
+    ::testing::Values(KindCase{make<Wire>, "Wire", "100000"},
+                      KindCase{make<Grounder>, "Ground", "100000"},
+                      KindCase{make<Resistor>, "Resistor", "000000"},
+                      KindCase{make<Capacitor>, "Capacitor", "000000"},
+                      KindCase{make<Inductor>, "Inductor", "000000"},
+                      KindCase{make<VoltSource>, "Voltage Source", "011001"},
+                      KindCase{make<CurrSource>, "Current Source", "010101"},
+                      KindCase{make<DepVoltSource>, "Dependent Voltage Source", "011010"},
+                      KindCase{make<DepCurrSource>, "Dependent Current Source", "010110"},
+                      KindCase{make<VoltageTag>, "Voltage Tag", ""},
+                      KindCase{make<CurrentTag>, "Current Tag", ""},
+                      KindCase{make<CircTool>, "Zenodyne Help", ""},
+                      KindCase{make<TextBlock>, "Text Block", ""}));
