@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // Framing of the object stream, shared by opstream and ipstream.
@@ -20,6 +21,10 @@ inline constexpr std::uint8_t ObjectEnd = 0x5D;
 inline constexpr std::uint8_t PointerNull = 0;
 inline constexpr std::uint8_t PointerNew = 1;
 inline constexpr std::uint8_t PointerReference = 2;
+
+// The fewest bytes a full object takes: begin byte, name length, version, end byte (with an
+// empty name and an empty record). Readers use it to bound counts of objects.
+inline constexpr std::size_t minimumObjectBytes = 1 + 4 + 4 + 1;
 
 // Nesting of objects deeper than this is taken for a damaged stream.
 inline constexpr int maxObjectDepth = 64;

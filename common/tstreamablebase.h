@@ -38,3 +38,11 @@ public:                                                                         
     std::uint32_t streamableVersion() const override { return classVersion; }                      \
     void write(opstream &os) const override;                                                       \
     void read(ipstream &is, std::uint32_t version) override;
+
+// Defines the record functions of a class whose record is only its base part (the source file
+// includes <common/ipstream.h> and <common/opstream.h>).
+// clang-format off
+#define ZENODYNE_BASE_RECORD(ClassName, BaseName)                                                  \
+    void ClassName::write(opstream &os) const { os.writeBaseOf<BaseName>(*this); }                 \
+    void ClassName::read(ipstream &is, std::uint32_t) { is.readBaseOf<BaseName>(*this); }
+// clang-format on

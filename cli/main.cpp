@@ -1,0 +1,55 @@
+// zenodyne-cli: the command-line front end.
+
+#include "circuitinfo.h"
+
+#include <model/tcircuitdocument.h>
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string>
+
+namespace {
+
+// Exit status for unreadable or damaged files and for bad arguments.
+constexpr int failureStatus = 2;
+
+int printInfo(const std::string &file)
+{
+    TCircuitDocument document;
+    const FileResult result = document.open(file);
+    switch (result.status) {
+    case FileResult::Status::Ok:
+        std::cout << circuitInfo(document);
+        return 0;
+    case FileResult::Status::Damaged:
+        std::cerr << "Document read error.\n"
+                  << result.reason << " (at byte " << result.offset << ")\n";
+        std::cout << "Read before the error:\n" << circuitInfo(document);
+        return failureStatus;
+    case FileResult::Status::Unreadable:
+    case FileResult::Status::Unwritable:
+        break;
+    }
+    std::cerr << "Cannot read the document: " << result.reason << "\n";
+    return failureStatus;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    CLI::App app{"Zenodyne analyses linear analog circuits in the Laplace domain.", "zenodyne-cli"};
+    app.require_subcommand(1);
+    std::string file;
+    CLI::App *info = app.add_subcommand("info", "Print the circuit stored in a .crc file");
+    info->add_option("FILE", file, "The circuit file")->required();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError &error) {
+        return app.exit(error) == 0 ? 0 : failureStatus;
+    }
+    if (info->parsed())
+        return printInfo(file);
+    return failureStatus;
+}

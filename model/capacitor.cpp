@@ -1,0 +1,21 @@
+#include "capacitor.h"
+
+#include <common/ipstream.h>
+#include <common/opstream.h>
+
+namespace {
+
+constexpr double plateGap = 6;
+constexpr double plateHalfWidth = 12;
+
+} // namespace
+
+void Capacitor::drawSymbol(DrawSurface &surface, const SymbolFrame &frame) const
+{
+    const double gap = frame.fittedBody(plateGap);
+    frame.drawLeads(surface, gap);
+    for (const double along : {-gap / 2, gap / 2})
+        surface.drawLine(frame.at(along, -plateHalfWidth), frame.at(along, plateHalfWidth));
+}
+
+ZENODYNE_BASE_RECORD(Capacitor, PassComp)

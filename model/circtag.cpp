@@ -1,0 +1,41 @@
+#include "circtag.h"
+
+#include <model/namesidedialogdata.h>
+#include <model/parameterdialogs.h>
+
+#include <common/ipstream.h>
+#include <common/opstream.h>
+
+void CircTag::place(Point first, Point second, TCircuitDocument *document)
+{
+    CircThing::place(first, second, document);
+    clearNetlistLinks();
+}
+
+bool CircTag::editParameters(ParameterDialogs &dialogs)
+{
+    return runParameterDialog(dialogs, &ParameterDialogs::circTagDialog, *this);
+}
+
+// A tag is drawn dashed in the tag colour with its name, whether or not the owner shows
+// component names: the name is what output equations refer to.
+void CircTag::draw(DrawSurface &surface) const
+{
+    surface.setPen(bodyPen(ColorRole::CircuitTag, PenStyle::Dash));
+    surface.drawLine(firstPoint(), secondPoint());
+    surface.setPen(bodyPen(ColorRole::CircuitTag));
+    drawMarker(surface);
+    if (!name().isEmpty())
+        drawLabelLines(surface, {std::string(name().view())});
+}
+
+void CircTag::write(opstream &os) const
+{
+    os.writeBaseOf<CircThing>(*this);
+}
+
+void CircTag::read(ipstream &is, std::uint32_t)
+{
+    is.readBaseOf<CircThing>(*this);
+    clearNetlistLinks();
+}

@@ -1,0 +1,44 @@
+#include "circtool.h"
+
+#include <model/sheetgeometry.h>
+
+#include <common/ipstream.h>
+#include <common/opstream.h>
+
+void CircTool::place(Point first, Point second, TCircuitDocument *document)
+{
+    const Rect corners = SheetGeometry::spanned(first, second);
+    CircThing::place({corners.left, corners.top}, {corners.right, corners.bottom}, document);
+    setLabelPoint(first);
+}
+
+bool CircTool::editParameters(ParameterDialogs &)
+{
+    return true;
+}
+
+void CircTool::drawSegment(DrawSurface &surface, Point from, Point to) const
+{
+    surface.drawRect(SheetGeometry::spanned(from, to));
+}
+
+void CircTool::draw(DrawSurface &surface) const
+{
+    surface.setPen(bodyPen(ColorRole::Component));
+    surface.setBrush(Brush{});
+    paint(surface);
+}
+
+bool CircTool::hitAt(Point at) const
+{
+    return SheetGeometry::contains(rect(), at);
+}
+
+void CircTool::attach() {}
+
+void CircTool::paint(DrawSurface &surface) const
+{
+    surface.drawRect(rect());
+}
+
+ZENODYNE_BASE_RECORD(CircTool, CircThing)

@@ -1,0 +1,142 @@
+#include "circuitfile.h"
+
+#include <model/persistentclasses.h>
+#include <model/tcircuitdocument.h>
+
+#include <common/filebytes.h>
+#include <common/ipstream.h>
+#include <common/opstream.h>
+#include <common/streamformat.h>
+
+namespace CircuitFile {
+
+namespace {
+
+// A thing is at least a pointer byte and a full object.
+constexpr std::size_t minimumThingBytes = 1 + StreamFormat::minimumObjectBytes;
+
+template<typename T>
+void writeList(opstream &os, const MPtrArray<T> &list)
+{
+    os.writeWord32(static_cast<std::uint32_t>(list.count()));
+    for (const T *thing : list)
+        os.writePointer(thing);
+}
+
+// Reads a counted list of things and hands each to the document. An empty pointer is not
+// something this program writes: it ends the list as damage.
+template<typename T, typename Add>
+void readList(ipstream &is, const char *kind, Add add)
+{
+    const std::uint32_t count = is.readCount(minimumThingBytes);
+    for (std::uint32_t i = 0; i < count && is.good(); ++i) {
+        std::unique_ptr<T> thing = is.readOwnedPointer<T>();
+        if (!thing) {
+            if (is.good())
+                is.fail(std::string("empty ") + kind + " entry");
+            return;
+        }
+        add(std::move(thing));
+    }
+}
+
+FileResult streamResult(const ipstream &is)
+{
+    if (is.good())
+        return {};
+    return {FileResult::Status::Damaged, is.errorText(), is.errorOffset()};
+}
+
+} // namespace
+
+void write(const TCircuitDocument &document, opstream &os)
+{
+    os.writeWord32(documentVersion);
+    os.writeInt32(document.startPage());
+    os.writeInt32(document.pageCount().width);
+    os.writeInt32(document.pageCount().height);
+    os.writeBool32(document.numbersLeftToRight());
+    const PrinterSettings &printer = document.printerSettings();
+    os.writeInt32(printer.orientation);
+    os.writeInt32(printer.paperSize);
+    os.writeInt32(printer.paperLength);
+    os.writeInt32(printer.paperWidth);
+    os.writeBool32(document.showsComponentNames());
+    os.writeBool32(document.showsComponentValues());
+    os.writeWord16(document.solverParameter());
+    os.writeWord16(document.significandBytes());
+    writeList(os, document.components());
+    writeList(os, document.tags());
+    writeList(os, document.tools());
+}
+
+// Each group of settings is applied only when it was read whole, so that a file cut short
+// keeps the defaults for what it lacks.
+void read(TCircuitDocument &document, ipstream &is)
+{
+    registerPersistentClasses();
+    const std::uint32_t version = is.readWord32();
+    const std::int32_t startPage = is.readInt32();
+    const Size pageCount{is.readInt32(), is.readInt32()};
+    const bool leftToRight = is.readBool32();
+    if (!is.good())
+        return;
+    document.setStartPage(startPage);
+    document.setPageCount(pageCount);
+    document.setNumbersLeftToRight(leftToRight);
+    if (version >= 2) {
+        const PrinterSettings printer{is.readInt32(), is.readInt32(), is.readInt32(),
+                                      is.readInt32()};
+        if (!is.good())
+            return;
+        document.setPrinterSettings(printer);
+    }
+    if (version >= 3) {
+        const bool showNames = is.readBool32();
+        const bool showValues = is.readBool32();
+        const std::uint16_t solverParameter = is.readWord16();
+        const std::uint16_t significandBytes = is.readWord16();
+        if (!is.good())
+            return;
+        document.setShowsComponentNames(showNames);
+        document.setShowsComponentValues(showValues);
+        document.setSolverParameter(solverParameter);
+        document.setSignificandBytes(significandBytes);
+    }
+    readList<Component>(is, "component", [&](std::unique_ptr<Component> component) {
+        document.addComponent(std::move(component));
+    });
+    readList<CircTag>(is, "tag",
+                      [&](std::unique_ptr<CircTag> tag) { document.addTag(std::move(tag)); });
+    // Files that end after the tags have no tools.
+    if (!is.atEnd()) {
+        readList<CircTool>(is, "tool", [&](std::unique_ptr<CircTool> tool) {
+            document.addLoadedTool(std::move(tool));
+        });
+    }
+}
+
+FileResult save(const TCircuitDocument &document, const std::filesystem::path &path)
+{
+    if (path.empty())
+        return {FileResult::Status::Unwritable, "the document has no file name", 0};
+    opstream os;
+    write(document, os);
+    std::string failure = writeFileAtomically(path, os.bytes());
+    if (!failure.empty())
+        return {FileResult::Status::Unwritable, std::move(failure), 0};
+    return {};
+}
+
+FileResult load(TCircuitDocument &document, const std::filesystem::path &path)
+{
+    std::vector<std::uint8_t> bytes;
+    std::string failure = readFileBytes(path, bytes);
+    if (!failure.empty())
+        return {FileResult::Status::Unreadable, std::move(failure), 0};
+    ipstream is(std::move(bytes));
+    read(document, is);
+    return streamResult(is);
+}
+
+} // namespace CircuitFile

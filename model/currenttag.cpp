@@ -1,0 +1,37 @@
+#include "currenttag.h"
+
+#include <model/symbolframe.h>
+
+#include <common/ipstream.h>
+#include <common/opstream.h>
+
+#include <array>
+
+namespace {
+
+// The arrow head's length along the segment and half its width.
+constexpr double headLength = 8;
+constexpr double headWidth = 5;
+
+} // namespace
+
+// An arrow head at the midpoint, pointing toward the second point.
+void CurrentTag::drawMarker(DrawSurface &surface) const
+{
+    const SymbolFrame frame(firstPoint(), secondPoint());
+    const std::array<Point, 3> head
+        = {frame.at(-headLength / 2, -headWidth), frame.at(headLength / 2, 0),
+           frame.at(-headLength / 2, headWidth)};
+    surface.drawPolyline(head);
+}
+
+void CurrentTag::write(opstream &os) const
+{
+    os.writeBaseOf<CircTag>(*this);
+}
+
+void CurrentTag::read(ipstream &is, std::uint32_t)
+{
+    is.readBaseOf<CircTag>(*this);
+    passComp = nullptr;
+}

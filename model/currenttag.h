@@ -1,0 +1,19 @@
+#pragma once
+
+#include <model/circtag.h>
+
+// Marks the current through the passive component that spans its two points, flowing from
+// the first point to the second.
+class CurrentTag : public CircTag
+{
+    ZENODYNE_STREAMABLE(CurrentTag, 1)
+
+public:
+    const char *helpTopicTitle() const override { return "Current Tag"; }
+
+    // The measured component, found by the netlist; null while there is none.
+    Component *passComp = nullptr;
+
+protected:
+    void drawMarker(DrawSurface &surface) const override;
+};

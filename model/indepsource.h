@@ -1,0 +1,18 @@
+#pragma once
+
+#include <model/component.h>
+
+// An independent source: a unit source whose transfer ratios the compile computes.
+class IndepSource : public Component
+{
+    ZENODYNE_STREAMABLE(IndepSource, 1)
+
+public:
+    bool editParameters(ParameterDialogs &dialogs) override;
+    bool isSource() const override { return true; }
+    bool isIndependent() const override { return true; }
+    const char *helpTopicTitle() const override { return "Sources"; }
+
+protected:
+    IndepSource() = default;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// The neighbours of a printed page.
+enum class PageDirection { Left, Right, Up, Down };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <model/component.h>
+#include <model/textdouble.h>
+#include <model/unitscale.h>
+
+#include <string>
+
+// A resistor, capacitor or inductor: a value as decimal text and a unit from the class's table.
+class PassComp : public Component
+{
+    ZENODYNE_STREAMABLE(PassComp, 1)
+
+public:
+    bool editParameters(ParameterDialogs &dialogs) override;
+
+    const textDouble &value() const { return m_value; }
+    void setValue(const textDouble &value) { m_value = value; }
+    int unitIndex() const { return m_unitIndex; }
+    void setUnitIndex(int index) { m_unitIndex = index; }
+    virtual const UnitScale &units() const = 0;
+    // The value in the base unit: the number of the text times the unit's factor.
+    double scaledValue() const { return m_value.value() * units().factor(m_unitIndex); }
+    // The value text and the unit label, as "%s %s".
+    std::string valueLabel() const override;
+
+protected:
+    PassComp() = default;
+
+private:
+    textDouble m_value;
+    int m_unitIndex = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <model/fwd.h>
+#include <model/namesidedialogdata.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+
+// "Component Parameters": name, value text, unit drop-down and label position.
+struct PassCompDialogData
+{
+    NameSideDialogData label;
+    std::string value;
+    // The drop-down's entries, the component class's unit labels.
+    std::span<const std::string_view> unitLabels;
+    int unitIndex = 0;
+
+    static PassCompDialogData from(const PassComp &component);
+    // The value goes through the number-text assignment: a text that does not start with a
+    // number becomes "0".
+    void applyTo(PassComp &component) const;
+};

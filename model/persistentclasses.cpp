@@ -1,0 +1,11 @@
+#include "persistentclasses.h"
+
+#include <model/modelstreamables.h>
+
+#include <mutex>
+
+void registerPersistentClasses()
+{
+    static std::once_flag registered;
+    std::call_once(registered, [] { registerModelStreamables(); });
+}

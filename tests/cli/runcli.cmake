@@ -1,0 +1,26 @@
+# Runs zenodyne-cli with ARGUMENTS (a list; the word TRUNCATED stands for a copy of EXAMPLE cut
+# to 300 bytes) and checks its exit status and its combined output against a regular
+# expression.
+file(MAKE_DIRECTORY ${WORK})
+set(arguments "")
+foreach(argument IN LISTS ARGUMENTS)
+  if(argument STREQUAL "TRUNCATED")
+    file(READ ${EXAMPLE} hex HEX LIMIT 300)
+    string(REGEX REPLACE "(..)" "\\\\x\\1" escaped "${hex}")
+    set(truncated ${WORK}/truncated.crc)
+    execute_process(COMMAND printf "${escaped}" OUTPUT_FILE ${truncated})
+    list(APPEND arguments ${truncated})
+  else()
+    list(APPEND arguments ${argument})
+  endif()
+endforeach()
+execute_process(COMMAND ${CLI} ${arguments} WORKING_DIRECTORY ${WORK}
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+set(combined "${errors}${output}")
+if(NOT status EQUAL EXPECTED_STATUS)
+  message(FATAL_ERROR "exit status ${status}, expected ${EXPECTED_STATUS}\n${combined}")
+endif()
+string(REPLACE "\\n" "\n" pattern "${EXPECTED_OUTPUT}")
+if(NOT combined MATCHES "${pattern}")
+  message(FATAL_ERROR "output does not match \"${pattern}\":\n${combined}")
+endif()
