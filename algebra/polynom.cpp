@@ -1,6 +1,5 @@
 #include "polynom.h"
 
-#include <algebra/complexarith.h>
 #include <algebra/factpolynom.h>
 #include <algebra/root.h>
 
@@ -21,10 +20,11 @@ struct ConjugatePairFactor
     double constant;
 };
 
+// |r|² is formed from the parts: a squared modulus gains nothing from the overflow-safe
+// modulus and would lose the last bit of exact values such as |1 + 2i|² = 5.
 ConjugatePairFactor pairFactor(std::complex<double> root)
 {
-    const double magnitude = ComplexArith::modulus(root);
-    return {-2.0 * root.real(), magnitude * magnitude};
+    return {-2.0 * root.real(), root.real() * root.real() + root.imag() * root.imag()};
 }
 
 } // namespace

@@ -34,7 +34,10 @@ public:
     // for roots close to the origin on an axis, conjugates counting as equal.
     bool isSameRoot(std::complex<double> b) const;
 
-    bool operator==(const Root &other) const = default;
+    bool operator==(const Root &other) const
+    {
+        return m_value == other.m_value && m_multiplicity == other.m_multiplicity;
+    }
 
 private:
     std::complex<double> m_value;
