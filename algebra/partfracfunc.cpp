@@ -57,15 +57,8 @@ class ScaledProduct
 public:
     void multiply(Complex z)
     {
-        m_mantissa *= z;
-        const double size = std::max(std::abs(m_mantissa.real()), std::abs(m_mantissa.imag()));
-        if (size == 0.0 || !std::isfinite(size))
-            return;
-        const int e = std::ilogb(size);
-        if (e > rescaleExponent || e < -rescaleExponent) {
-            m_mantissa = {std::ldexp(m_mantissa.real(), -e), std::ldexp(m_mantissa.imag(), -e)};
-            m_exponent += e;
-        }
+        m_mantissa *= rescaled(z);
+        m_mantissa = rescaled(m_mantissa);
     }
 
     // numerator ÷ product.
@@ -80,7 +73,20 @@ public:
     }
 
 private:
-    static constexpr int rescaleExponent = 512;
+    // Factors and mantissa are kept within 2^±256, so that no product of two overflows.
+    Complex rescaled(Complex z)
+    {
+        const double size = std::max(std::abs(z.real()), std::abs(z.imag()));
+        if (size == 0.0 || !std::isfinite(size))
+            return z;
+        const int e = std::ilogb(size);
+        if (e <= rescaleExponent && e >= -rescaleExponent)
+            return z;
+        m_exponent += e;
+        return {std::ldexp(z.real(), -e), std::ldexp(z.imag(), -e)};
+    }
+
+    static constexpr int rescaleExponent = 256;
     Complex m_mantissa{1.0, 0.0};
     long long m_exponent = 0;
 };
