@@ -115,4 +115,3 @@ BENCHMARK(polynomialDivision)->Arg(10)->Arg(40)->Arg(100)->Unit(benchmark::kMicr
 
 } // namespace
 
-BENCHMARK_MAIN();

@@ -1,0 +1,194 @@
+#include "factpolynom.h"
+
+#include <algebra/complexarith.h>
+#include <algebra/polynom.h>
+#include <algebra/rootsearch.h>
+
+#include <common/ipstream.h>
+#include <common/opstream.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace {
+
+using Complex = std::complex<double>;
+
+// The larger of two accuracy figures; a NaN figure (a failed root) is never outweighed.
+double worseAccuracy(double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::numeric_limits<double>::quiet_NaN();
+    return std::max(a, b);
+}
+
+// Newton refinement of a found root against the undeflated polynomial. Near a multiple root
+// the derivative vanishes and the iteration can be thrown onto another root, which it then
+// answers as a perfect refinement. A refinement that moved the root by more than 1 % has not
+// refined it: the found root stays, with that move as its accuracy figure.
+RootSearch::Refined refinedRoot(const Polynom &q, Complex found)
+{
+    const RootSearch::Refined refined = RootSearch::refineRoot(q, found);
+    const double move = ComplexArith::modulus(refined.root - found);
+    const double size = ComplexArith::modulus(found);
+    if (move <= 0.01 * size)
+        return refined;
+    return {found, size == 0.0 ? move : move / size};
+}
+
+} // namespace
+
+FactPolynom::FactorStatus FactPolynom::factor(const Polynom &p, double &accuracy)
+{
+    accuracy = 0.0;
+    m_roots.clear();
+    if (p.count() < 2 || p.coefficient(p.degree()) != Complex(1.0, 0.0))
+        return FactorStatus::NotFactored;
+    for (const Complex &c : p.coefficients()) {
+        if (!ComplexArith::isFinite(c)) {
+            accuracy = std::numeric_limits<double>::quiet_NaN();
+            return FactorStatus::NotFactored;
+        }
+        // Complex roots are kept as conjugate pairs, which only real coefficients have.
+        if (c.imag() != 0.0)
+            return FactorStatus::NotFactored;
+    }
+
+    Polynom q = p;
+    while (q.count() > 0 && q.coefficient(0) == Complex()) {
+        q.removeConstantTerm();
+        m_roots.append(Root(0.0, 1));
+    }
+    if (q.count() < 2)
+        return FactorStatus::NotFactored;
+
+    // Roots are searched on r, which loses each root found, and refined on q, so that the
+    // errors of earlier roots do not carry into later ones.
+    Polynom r = q;
+    if (r.degree() <= 2) {
+        solveDirectly(r, nullptr, accuracy);
+        accuracy = ComplexArith::epsilon;
+    } else {
+        while (r.degree() > 2) {
+            const RootSearch::Refined found = refinedRoot(q, RootSearch::mullerRoot(r));
+            const Root root(found.root, 1);
+            m_roots.append(root);
+            accuracy = worseAccuracy(accuracy, found.accuracy);
+            r.deflate(root);
+        }
+        solveDirectly(r, &q, accuracy);
+    }
+    // Overflow on the way can leave a root infinite or NaN; its accuracy is none at all.
+    for (const Root &root : m_roots) {
+        if (!ComplexArith::isFinite(root.value()))
+            accuracy = std::numeric_limits<double>::quiet_NaN();
+    }
+    sortByRealPartDescending();
+    return FactorStatus::Factored;
+}
+
+// Solves the monic r of degree 1 or 2, refining the roots against refineAgainst when given.
+void FactPolynom::solveDirectly(const Polynom &r, const Polynom *refineAgainst, double &accuracy)
+{
+    auto refined = [&](Complex z) {
+        if (!refineAgainst)
+            return z;
+        const RootSearch::Refined found = refinedRoot(*refineAgainst, z);
+        accuracy = worseAccuracy(accuracy, found.accuracy);
+        return found.root;
+    };
+
+    if (r.degree() == 1) {
+        m_roots.append(Root(refined(-r.coefficient(0)), 1));
+        return;
+    }
+    if (r.degree() != 2)
+        return;
+    const Complex b = r.coefficient(1);
+    const Complex c = r.coefficient(0);
+    const Complex rootOfDiscriminant = ComplexArith::squareRoot(b * b - 4.0 * c);
+    const Complex z1 = refined((-b + rootOfDiscriminant) / 2.0);
+    const Complex z2 = refined((-b - rootOfDiscriminant) / 2.0);
+    // A complex z1 stands for the pair. When refinement has made it real (an imaginary part
+    // below √ε), it stands for one root only, and z2 must be kept as well.
+    if (rootOfDiscriminant.imag() != 0.0 && z1.imag() != 0.0) {
+        m_roots.append(Root(z1, 1));
+    } else if (z1 == z2) {
+        m_roots.append(Root(z1, 2));
+    } else {
+        m_roots.append(Root(z1, 1));
+        m_roots.append(Root(z2, 1));
+    }
+}
+
+// Selection sort: each position takes the first of the remaining roots with the largest real
+// part, swapped into place.
+void FactPolynom::sortByRealPartDescending()
+{
+    for (int i = m_roots.lowerIndex(); i < m_roots.upperIndex(); ++i) {
+        int largest = i;
+        for (int j = i + 1; j <= m_roots.upperIndex(); ++j) {
+            if (m_roots[largest].value().real() < m_roots[j].value().real())
+                largest = j;
+        }
+        if (largest != i)
+            std::swap(m_roots[i], m_roots[largest]);
+    }
+}
+
+void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
+                                    FactPolynom &cancelledB)
+{
+    cancelledA.clear();
+    cancelledB.clear();
+    int i = a.m_roots.lowerIndex();
+    while (i <= a.m_roots.upperIndex()) {
+        Root &x = a.m_roots[i];
+        bool xRemoved = false;
+        // Every match brings one of the two multiplicities to 0 and removes that root, so
+        // this ends.
+        for (;;) {
+            int match = b.m_roots.lowerIndex();
+            while (match <= b.m_roots.upperIndex() && !x.isSameRoot(b.m_roots[match].value()))
+                ++match;
+            if (match > b.m_roots.upperIndex())
+                break;
+            Root &y = b.m_roots[match];
+            const int shared = std::min(x.multiplicity(), y.multiplicity());
+            cancelledA.append(Root(x.value(), shared));
+            cancelledB.append(Root(y.value(), shared));
+            x.setMultiplicity(x.multiplicity() - shared);
+            y.setMultiplicity(y.multiplicity() - shared);
+            if (y.multiplicity() == 0)
+                b.m_roots.removeAt(match);
+            if (x.multiplicity() == 0) {
+                a.m_roots.removeAt(i);
+                xRemoved = true;
+                break;
+            }
+        }
+        if (!xRemoved)
+            ++i;
+    }
+}
+
+void FactPolynom::write(opstream &os) const
+{
+    os.writeWord32(static_cast<std::uint32_t>(m_roots.count()));
+    for (const Root &root : m_roots)
+        os.writeObject(root);
+}
+
+void FactPolynom::read(ipstream &is, std::uint32_t)
+{
+    // A nested root takes at least its own 20-byte record.
+    const std::uint32_t n = is.readCount(20);
+    m_roots.clear();
+    for (std::uint32_t i = 0; i < n && is.good(); ++i) {
+        Root root;
+        if (is.readObject(root))
+            m_roots.append(root);
+    }
+}
