@@ -2,6 +2,7 @@
 
 #include <algebra/factpolynom.h>
 #include <algebra/root.h>
+#include <algebra/transpolynom.h>
 
 #include <common/ipstream.h>
 #include <common/opstream.h>
@@ -28,6 +29,13 @@ ConjugatePairFactor pairFactor(std::complex<double> root)
 }
 
 } // namespace
+
+Polynom::Polynom(const TransPolynom &exact)
+{
+    m_coefficients.reserve(static_cast<std::size_t>(exact.coefficientCount()));
+    for (const transDouble &c : exact.coefficients())
+        m_coefficients.emplace_back(c.toDouble(), 0.0);
+}
 
 Polynom::Complex Polynom::coefficient(int i) const
 {

@@ -9,6 +9,7 @@
 
 class FactPolynom;
 class Root;
+class TransPolynom;
 
 // A polynomial in s with complex double coefficients; index i holds the coefficient of s^i.
 // The stored degree is the highest index held, zeros included (it is not reduced). A default
@@ -46,6 +47,9 @@ public:
         : m_coefficients(std::move(coefficients))
     {
     }
+    // Every coefficient converted to the nearest double (imaginary part 0), same order and
+    // stored degree: zero coefficients stay in place.
+    explicit Polynom(const TransPolynom &exact);
 
     void setConstant(Complex constant) { m_coefficients.assign(1, constant); }
 

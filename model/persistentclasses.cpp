@@ -1,5 +1,6 @@
 #include "persistentclasses.h"
 
+#include <algebra/algebrastreamables.h>
 #include <model/modelstreamables.h>
 
 #include <mutex>
@@ -7,5 +8,8 @@
 void registerPersistentClasses()
 {
     static std::once_flag registered;
-    std::call_once(registered, [] { registerModelStreamables(); });
+    std::call_once(registered, [] {
+        registerModelStreamables();
+        registerAlgebraStreamables();
+    });
 }

@@ -1,5 +1,6 @@
 #include <algebra/factpolynom.h>
 #include <algebra/polynom.h>
+#include <algebra/transpolynom.h>
 
 #include <gtest/gtest.h>
 
@@ -134,4 +135,19 @@ TEST(Polynom, DeflatingByEveryRootUndoesMultiplyingByThem)
         EXPECT_NEAR(p.coefficient(0).real(), 2.0, 1e-12);
         EXPECT_NEAR(p.coefficient(0).imag(), 0.0, 1e-12);
     }
+}
+
+TEST(Polynom, MadeFromAnExactPolynomialKeepsZeroCoefficientsInPlace)
+{
+    const TransPolynom exact{transDouble(0.5), transDouble(0.0), transDouble(-3.0),
+                             transDouble(0.0)};
+    const Polynom p(exact);
+    ASSERT_EQ(p.degree(), 3);
+    EXPECT_EQ(p.coefficient(0), Polynom::Complex(0.5, 0.0));
+    EXPECT_EQ(p.coefficient(1), Polynom::Complex(0.0, 0.0));
+    EXPECT_EQ(p.coefficient(2), Polynom::Complex(-3.0, 0.0));
+    EXPECT_EQ(p.coefficient(3), Polynom::Complex(0.0, 0.0));
+    // One third at 50 digits converts to the double nearest to it.
+    const Polynom third(TransPolynom{transDouble::one() / transDouble(3.0)});
+    EXPECT_EQ(third.coefficient(0).real(), 1.0 / 3.0);
 }
