@@ -33,6 +33,13 @@ bool Root::isSameRoot(std::complex<double> b) const
         return true;
     if (a1 == 0.0 && b1 == 0.0 && a2 + b2 < 0.001)
         return true;
+    // A root clearly in the right half-plane is never the same as one clearly in the left: a
+    // growing oscillation must not cancel against a decaying one however close their
+    // frequencies. Real parts within rounding noise of the axis may match either side.
+    const double noise = 1e-6 * std::max(std::abs(m_value), std::abs(b));
+    if ((m_value.real() > noise && b.real() < -noise)
+        || (m_value.real() < -noise && b.real() > noise))
+        return false;
     if ((a2 == 0.0 && b2 == 0.0) || (a2 * 500.0 < a1 && b2 * 500.0 < b1))
         return dRe <= 0.01 * std::max(a1, b1);
     if (a2 <= 500.0 * a1 || b2 <= 500.0 * b1)

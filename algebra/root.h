@@ -31,7 +31,8 @@ public:
 
     // Whether this root and the value b are the same root within the tolerances used to cancel
     // poles against zeros: 1 % of the larger magnitude of the part that dominates, 0.001 absolute
-    // for roots close to the origin on an axis, conjugates counting as equal.
+    // for roots close to the origin on an axis, conjugates counting as equal; roots on opposite
+    // sides of the imaginary axis (beyond rounding noise) never match.
     bool isSameRoot(std::complex<double> b) const;
 
     bool operator==(const Root &other) const

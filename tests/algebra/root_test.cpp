@@ -47,8 +47,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Both parts within 1 %.
         RootPair{{-1.0, 2.0}, {-1.02, 2.0}, false}, RootPair{{-1.0, 2.0}, {-1.0, 2.03}, false},
         RootPair{{-1.0, 2.0}, {-1.005, 2.01}, true},
-        // Nearly imaginary: only the imaginary parts count.
-        RootPair{{0.001, 1.0}, {-0.001, 1.0}, true}, RootPair{{0.001, 1.0}, {0.001, 1.02}, false}));
+        // Nearly imaginary: only the imaginary parts count, within one half-plane.
+        RootPair{{0.001, 1.0}, {0.0015, 1.0}, true}, RootPair{{0.001, 1.0}, {0.001, 1.02}, false},
+        RootPair{{1e-17, 1.0}, {-2e-17, 1.0}, true}, RootPair{{0.001, 1.0}, {0.0, 1.0}, true},
+        // Regression: an unstable pole must not cancel against a stable zero.
+        RootPair{{0.001, 1.0}, {-0.001, 1.0}, false}));
 
 TEST(Root, MultiplicityIsKeptWithinItsRange)
 {
