@@ -12,11 +12,25 @@ constexpr double multipleTolerance = 1e-9;
 
 // Step number i of the sequence 1, 2, 2.5, 5, 10, 20, 25, 50, ...: mantissa i mod 4 times
 // 10^(i div 4).
-double stepAt(int i)
+struct Step
+{
+    double mantissa;
+    int decade;
+
+    double value() const { return times(1.0); }
+    // m whole steps; below 1 a division by the power of ten, so that 3 × 0.2 is 0.6.
+    double times(double m) const
+    {
+        return decade >= 0 ? m * mantissa * std::pow(10.0, decade)
+                           : m * mantissa / std::pow(10.0, -decade);
+    }
+};
+
+Step stepAt(int i)
 {
     static constexpr double mantissas[] = {1.0, 2.0, 2.5, 5.0};
     const int decade = i >= 0 ? i / 4 : -((-i + 3) / 4);
-    return mantissas[i - 4 * decade] * std::pow(10.0, decade);
+    return {mantissas[i - 4 * decade], decade};
 }
 
 double snapped(double q)
@@ -55,8 +69,9 @@ AxisScale AxisScale::widened(double low, double high)
     }
     const double magnitude = std::max(std::abs(low), std::abs(high));
     if (high - low < 1e-7 * magnitude) {
-        low -= 0.1 * magnitude;
-        high += 0.1 * magnitude;
+        const double centre = low / 2 + high / 2;
+        low = centre - 0.1 * std::abs(centre);
+        high = centre + 0.1 * std::abs(centre);
     }
     if (!std::isfinite(high - low))
         return none();
@@ -70,20 +85,20 @@ void AxisScale::placeLinearTicks(int maxTicks, bool extend)
         return;
     const int start = 4 * static_cast<int>(std::floor(std::log10(span())));
     int i = start;
-    while (multiplesOf(stepAt(i), low, high, extend).count() < 3 && i > start - 12)
+    while (multiplesOf(stepAt(i).value(), low, high, extend).count() < 3 && i > start - 12)
         --i;
-    while (multiplesOf(stepAt(i), low, high, extend).count() > maxTicks && i < start + 400
-           && multiplesOf(stepAt(i + 1), low, high, extend).count() >= 3)
+    while (multiplesOf(stepAt(i).value(), low, high, extend).count() > maxTicks && i < start + 400
+           && multiplesOf(stepAt(i + 1).value(), low, high, extend).count() >= 3)
         ++i;
-    const double step = stepAt(i);
-    Multiples k = multiplesOf(step, low, high, extend);
+    const Step step = stepAt(i);
+    Multiples k = multiplesOf(step.value(), low, high, extend);
     if (extend) {
-        low = std::min(low, k.first * step);
-        high = std::max(high, k.last * step);
+        low = std::min(low, step.times(k.first));
+        high = std::max(high, step.times(k.last));
     }
     k.last = std::min(k.last, k.first + tickLimit - 1);
     for (double m = k.first; m <= k.last; ++m)
-        ticks.push_back(m * step);
+        ticks.push_back(step.times(m));
 }
 
 void AxisScale::placeDecadeTicks()

@@ -3,6 +3,20 @@
 #include <common/ipstream.h>
 #include <common/opstream.h>
 
+#include <tuple>
+
+bool TGraphParam::operator==(const TGraphParam &o) const
+{
+    const auto fields = [](const TGraphParam &p) {
+        return std::tie(p.leftMinimum, p.leftMaximum, p.rightMinimum, p.rightMaximum,
+                        p.horizontalLabel, p.leftLabel, p.rightLabel, p.leftShowScale,
+                        p.rightShowScale, p.leftShowLines, p.rightShowLines, p.leftAutoRange,
+                        p.rightAutoRange, p.horizontalShowScale, p.horizontalShowLines,
+                        p.linearHorizontalAxis);
+    };
+    return fields(*this) == fields(o);
+}
+
 void TGraphParam::write(opstream &os) const
 {
     os.writeObject(leftMinimum);

@@ -38,5 +38,5 @@ public:
     // False for a horizontal axis in decades.
     bool linearHorizontalAxis = true;
 
-    bool operator==(const TGraphParam &) const = default;
+    bool operator==(const TGraphParam &other) const;
 };
