@@ -3,84 +3,85 @@
 #include <algebra/partfracfunc.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <complex>
-#include <vector>
 
 namespace RepeatedResponse {
 namespace {
 
 using Complex = std::complex<double>;
 
-// The sums S_i = Σ_{j < n} (j·T)^i · r^j for i = 0 ... m over a block of n repetitions, and
-// the block's length n·T. Two blocks joined give
+constexpr std::size_t maxTerms = maxClosedFormPower + 1;
+using Sums = std::array<Complex, maxTerms>;
+
+// Binomial coefficients C(i, l) for i, l < maxTerms.
+const std::array<std::array<double, maxTerms>, maxTerms> &binomials()
+{
+    static const auto table = [] {
+        std::array<std::array<double, maxTerms>, maxTerms> c{};
+        for (std::size_t i = 0; i < maxTerms; ++i) {
+            c[i][0] = c[i][i] = 1.0;
+            for (std::size_t l = 1; l < i; ++l)
+                c[i][l] = c[i - 1][l - 1] + c[i - 1][l];
+        }
+        return c;
+    }();
+    return table;
+}
+
+// The sums S_i = Σ_{j < n} (j·T)^i · r^j for i = 0 ... m over a block of n repetitions, with
+// the block's length n·T and r^n. Two blocks joined give
 // S_i(a + b) = S_i(a) + r^a · Σ_l C(i, l) · (a·T)^(i-l) · S_l(b).
 struct Block
 {
-    std::vector<Complex> sums;
+    Sums sums{};
     double length = 0.0;
+    Complex shift; // r^n
 };
 
-class PowerSums
+Block joined(const Block &a, const Block &b, int m)
 {
-public:
-    PowerSums(Complex pole, double period, int power)
-        : m_pole(pole)
-        , m_period(period)
-        , m_power(power)
-    {
-        for (int i = 0; i <= power; ++i) {
-            m_binomial.emplace_back(static_cast<std::size_t>(i) + 1, 1.0);
-            for (int l = 1; l < i; ++l)
-                m_binomial[i][l] = m_binomial[i - 1][l - 1] + m_binomial[i - 1][l];
-        }
+    const auto &c = binomials();
+    Block sum{a.sums, a.length + b.length, a.shift * b.shift};
+    std::array<double, maxTerms> offsetPowers{};
+    offsetPowers[0] = 1.0;
+    for (int i = 1; i <= m; ++i)
+        offsetPowers[i] = offsetPowers[i - 1] * a.length;
+    for (int i = 0; i <= m; ++i) {
+        Complex shifted = 0.0;
+        for (int l = 0; l <= i; ++l)
+            shifted += c[i][l] * offsetPowers[i - l] * b.sums[l];
+        sum.sums[i] += a.shift * shifted;
     }
+    return sum;
+}
 
-    // S_0 ... S_m over count repetitions, count >= 1, built from the binary digits of count.
-    std::vector<Complex> over(std::uint64_t count) const
-    {
-        const Block one = single();
-        int bit = 63;
-        while (!(count >> bit & 1u))
-            --bit;
-        Block block = one;
-        for (--bit; bit >= 0; --bit) {
-            block = joined(block, block);
-            if (count >> bit & 1u)
-                block = joined(block, one);
-        }
-        return block.sums;
+// S_0 ... S_m over count >= 1 repetitions, built from the binary digits of count.
+Sums powerSums(Complex pole, double period, int m, std::uint64_t count)
+{
+    const Complex r = std::exp(pole * period);
+    // A simple pole away from r = 1: the geometric sum (1 - r^n) / (1 - r).
+    if (m == 0 && std::abs(1.0 - r) > 1e-3) {
+        Sums sums{};
+        sums[0] = (1.0 - std::exp(pole * (static_cast<double>(count) * period))) / (1.0 - r);
+        return sums;
     }
-
-private:
-    Block single() const
-    {
-        Block block{std::vector<Complex>(static_cast<std::size_t>(m_power) + 1), m_period};
-        block.sums[0] = 1.0; // (0·T)^0 = 1, every higher power of 0 is 0
-        return block;
+    Block one;
+    one.sums[0] = 1.0; // (0·T)^0 = 1, every higher power of 0 is 0
+    one.length = period;
+    one.shift = r;
+    int bit = 63;
+    while (!(count >> bit & 1u))
+        --bit;
+    Block block = one;
+    for (--bit; bit >= 0; --bit) {
+        block = joined(block, block, m);
+        if (count >> bit & 1u)
+            block = joined(block, one, m);
     }
-
-    Block joined(const Block &a, const Block &b) const
-    {
-        const Complex shift = std::exp(m_pole * a.length);
-        Block sum{a.sums, a.length + b.length};
-        std::vector<double> offsetPowers(a.sums.size(), 1.0);
-        for (std::size_t i = 1; i < offsetPowers.size(); ++i)
-            offsetPowers[i] = offsetPowers[i - 1] * a.length;
-        for (std::size_t i = 0; i < sum.sums.size(); ++i) {
-            Complex shifted = 0.0;
-            for (std::size_t l = 0; l <= i; ++l)
-                shifted += m_binomial[i][l] * offsetPowers[i - l] * b.sums[l];
-            sum.sums[i] += shift * shifted;
-        }
-        return sum;
-    }
-
-    Complex m_pole;
-    double m_period;
-    int m_power;
-    std::vector<std::vector<double>> m_binomial;
-};
+    return block.sums;
+}
 
 // One fraction term summed: with m = n - 1 and τ_j = first + j·T,
 // Σ τ_j^m e^(p τ_j) = e^(p·first) Σ_i C(m, i) first^(m-i) S_i, and the slope sum takes
@@ -90,7 +91,7 @@ double termSum(const PartFrac &term, double first, double period, std::uint64_t 
     const int m = term.power() - 1;
     const Complex pole
         = term.isRealPole() ? Complex(term.pole().value().real(), 0.0) : term.pole().value();
-    const std::vector<Complex> sums = PowerSums(pole, period, m).over(count);
+    const Sums sums = powerSums(pole, period, m, count);
     // powerSum[k] = Σ_j τ_j^k e^(p τ_j) / e^(p·first), for k = m - 1 and m.
     const auto powerSum = [&](int k) {
         Complex total = 0.0;
@@ -105,8 +106,10 @@ double termSum(const PartFrac &term, double first, double period, std::uint64_t 
     if (slope)
         shape = pole * shape + (m > 0 ? static_cast<double>(m) * powerSum(m - 1) : 0.0);
     const double scale = (term.isRealPole() ? 1.0 : 2.0) * term.value() / term.factorial();
-    const Complex phase = std::polar(1.0, term.isRealPole() ? 0.0 : term.angle());
-    return scale * (phase * std::exp(pole * first) * shape).real();
+    // e^(j·angle) · e^(p·first) as one exponential.
+    const double angle = term.isRealPole() ? 0.0 : term.angle();
+    const Complex start = std::exp(Complex(pole.real() * first, pole.imag() * first + angle));
+    return scale * (start * shape).real();
 }
 
 } // namespace
