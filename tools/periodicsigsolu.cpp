@@ -1,6 +1,7 @@
 #include "periodicsigsolu.h"
 
 #include <tools/breaks.h>
+#include <tools/listsums.h>
 
 #include <common/ipstream.h>
 #include <common/opstream.h>
@@ -16,30 +17,26 @@ double PeriodicSigSolu::value(double t) const
 {
     if (!repeats())
         return SigSolution::value(t);
-    double sum = 0.0;
-    for (const FiltSigTerm *term : terms())
-        sum += term->repeatedValue(t, m_start, m_period, false);
-    return sum;
+    return ListSums::sum(terms(), [&](const FiltSigTerm &term) {
+        return term.repeatedValue(t, m_start, m_period, false);
+    });
 }
 
 double PeriodicSigSolu::leftValue(double t) const
 {
     if (!repeats())
         return SigSolution::leftValue(t);
-    double sum = 0.0;
-    for (const FiltSigTerm *term : terms())
-        sum += term->repeatedValue(t, m_start, m_period, true);
-    return sum;
+    return ListSums::sum(terms(), [&](const FiltSigTerm &term) {
+        return term.repeatedValue(t, m_start, m_period, true);
+    });
 }
 
 double PeriodicSigSolu::slope(double t) const
 {
     if (!repeats())
         return SigSolution::slope(t);
-    double sum = 0.0;
-    for (const FiltSigTerm *term : terms())
-        sum += term->repeatedSlope(t, m_start, m_period);
-    return sum;
+    return ListSums::sum(
+        terms(), [&](const FiltSigTerm &term) { return term.repeatedSlope(t, m_start, m_period); });
 }
 
 // The repetitions d + k·period (k >= 0) of each delay d nearest to t on either side, found

@@ -3,6 +3,7 @@
 #include <tools/breaks.h>
 #include <tools/filtsigterm.h>
 #include <tools/graph/graph.h>
+#include <tools/listsums.h>
 #include <tools/nonperiodicsigsolu.h>
 #include <tools/periodicsigsolu.h>
 #include <tools/sampling.h>
@@ -102,20 +103,13 @@ std::unique_ptr<SigSolution> Signal::makeResponse(const Polynom &numerator,
 
 double Signal::value(double t) const
 {
-    double sum = 0.0;
-    for (const SigElement *element : m_elements)
-        sum += element->value(t);
-    return sum;
+    return ListSums::sum(m_elements, [t](const SigElement &e) { return e.value(t); });
 }
 
 double Signal::leftValue(double t) const
 {
-    double sum = 0.0;
-    for (const SigElement *element : m_elements) {
-        if (element->startTime() != t)
-            sum += element->value(t);
-    }
-    return sum;
+    return ListSums::sum(
+        m_elements, [t](const SigElement &e) { return e.startTime() != t ? e.value(t) : 0.0; });
 }
 
 void Signal::range(double t, double t2, double dt, double &low, double &high) const
@@ -129,18 +123,12 @@ void Signal::range(double t, double t2, double dt, double &low, double &high) co
 
 double Signal::slope(double t) const
 {
-    double sum = 0.0;
-    for (const SigElement *element : m_elements)
-        sum += element->derivative(t);
-    return sum;
+    return ListSums::sum(m_elements, [t](const SigElement &e) { return e.derivative(t); });
 }
 
 double Signal::highestFrequency(double t) const
 {
-    double highest = 0.0;
-    for (const SigElement *element : m_elements)
-        highest = std::max(highest, element->activeFrequency(t));
-    return highest;
+    return ListSums::largest(m_elements, [t](const SigElement &e) { return e.activeFrequency(t); });
 }
 
 double Signal::previousBreak(double t) const

@@ -1,6 +1,7 @@
 #include "sigsolution.h"
 
 #include <tools/breaks.h>
+#include <tools/listsums.h>
 #include <tools/sampling.h>
 
 #include <common/ipstream.h>
@@ -13,36 +14,24 @@ SigSolution::~SigSolution() = default;
 
 double SigSolution::value(double t) const
 {
-    double sum = 0.0;
-    for (const FiltSigTerm *term : m_terms)
-        sum += term->value(t);
-    return sum;
+    return ListSums::sum(m_terms, [t](const FiltSigTerm &term) { return term.value(t); });
 }
 
 double SigSolution::leftValue(double t) const
 {
-    double sum = 0.0;
-    for (const FiltSigTerm *term : m_terms) {
-        if (term->delay() != t)
-            sum += term->value(t);
-    }
-    return sum;
+    return ListSums::sum(
+        m_terms, [t](const FiltSigTerm &term) { return term.delay() != t ? term.value(t) : 0.0; });
 }
 
 double SigSolution::slope(double t) const
 {
-    double sum = 0.0;
-    for (const FiltSigTerm *term : m_terms)
-        sum += term->slope(t);
-    return sum;
+    return ListSums::sum(m_terms, [t](const FiltSigTerm &term) { return term.slope(t); });
 }
 
 double SigSolution::highestFrequency(double t) const
 {
-    double highest = 0.0;
-    for (const FiltSigTerm *term : m_terms)
-        highest = std::max(highest, term->highestFrequency(t));
-    return highest;
+    return ListSums::largest(m_terms,
+                             [t](const FiltSigTerm &term) { return term.highestFrequency(t); });
 }
 
 double SigSolution::previousBreak(double t) const

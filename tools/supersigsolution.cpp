@@ -1,6 +1,7 @@
 #include "supersigsolution.h"
 
 #include <tools/breaks.h>
+#include <tools/listsums.h>
 #include <tools/sampling.h>
 
 #include <common/ipstream.h>
@@ -12,34 +13,23 @@ SuperSigSolution::~SuperSigSolution() = default;
 
 double SuperSigSolution::value(double t) const
 {
-    double sum = 0.0;
-    for (const SigSolution *part : m_parts)
-        sum += part->value(t);
-    return sum;
+    return ListSums::sum(m_parts, [t](const SigSolution &part) { return part.value(t); });
 }
 
 double SuperSigSolution::leftValue(double t) const
 {
-    double sum = 0.0;
-    for (const SigSolution *part : m_parts)
-        sum += part->leftValue(t);
-    return sum;
+    return ListSums::sum(m_parts, [t](const SigSolution &part) { return part.leftValue(t); });
 }
 
 double SuperSigSolution::slope(double t) const
 {
-    double sum = 0.0;
-    for (const SigSolution *part : m_parts)
-        sum += part->slope(t);
-    return sum;
+    return ListSums::sum(m_parts, [t](const SigSolution &part) { return part.slope(t); });
 }
 
 double SuperSigSolution::highestFrequency(double t) const
 {
-    double highest = 0.0;
-    for (const SigSolution *part : m_parts)
-        highest = std::max(highest, part->highestFrequency(t));
-    return highest;
+    return ListSums::largest(m_parts,
+                             [t](const SigSolution &part) { return part.highestFrequency(t); });
 }
 
 void SuperSigSolution::range(double t, double t2, double dt, double &low, double &high) const

@@ -144,7 +144,8 @@ TEST(SignalDialog, LineAndGraphDialogsEditTheWorkingCopies)
         EXPECT_EQ("time [s]", graph.horizontalLabel);
         graph.leftLabel = std::string(80, 'v');
         graph.leftMaximum = "5V";
-        graph.leftAutoRange = false;
+        graph.flags.leftAutoRange = false;
+        graph.flags.linearHorizontalAxis = false;
         return true;
     };
     ASSERT_TRUE(data.editLine(dialogs));

@@ -39,16 +39,51 @@ public:
         restartAt(from);
     }
 
-    // The next point beyond b.
-    double next(double b)
+    // The three points of the walk: a behind b, b the best so far, c the point ahead, with
+    // the function's values at b and c.
+    double a = 0.0;
+    double b = 0.0;
+    double fb = 0.0;
+    double c = 0.0;
+    double fc = 0.0;
+
+    // Takes the first step from x0, growing it while it makes no progress by the measure
+    // progress(fb, fc); answers whether it made some.
+    template<typename Progress>
+    bool begin(const Function &f, double x0, double f0, Progress progress)
     {
-        const double brk = m_direction > 0 ? m_curve.nextBreak(b) : m_curve.previousBreak(b);
-        double c = b + m_direction * m_step;
-        m_atBreak = brk != b && (c - brk) * m_direction >= 0.0;
+        a = b = x0;
+        fb = f0;
+        c = next(b);
+        fc = f(c);
+        for (int tries = 0; !progress(fb, fc) && tries < maxFirstStepTries && canGrow(); ++tries) {
+            grow();
+            c = next(b);
+            fc = f(c);
+        }
+        return progress(fb, fc);
+    }
+    // Moves on: c becomes the best point and a new point ahead is taken.
+    void advance(const Function &f)
+    {
+        a = b;
+        b = c;
+        fb = fc;
+        moved();
+        c = next(b);
+        fc = f(c);
+    }
+
+    // The next point beyond from.
+    double next(double from)
+    {
+        const double brk = m_direction > 0 ? m_curve.nextBreak(from) : m_curve.previousBreak(from);
+        double to = from + m_direction * m_step;
+        m_atBreak = brk != from && (to - brk) * m_direction >= 0.0;
         if (m_atBreak)
-            c = brk;
-        m_last = c;
-        return c;
+            to = brk;
+        m_last = to;
+        return to;
     }
     // The point proposed last was taken: grow the step, or start anew at a break.
     void moved()
@@ -171,29 +206,13 @@ double extremumNear(const Graphable &curve, double x0, bool maximum)
     }
 
     Walk walk(curve, x0, direction);
-    double a = x0;
-    double b = x0;
-    double gb = g0;
-    double c = walk.next(b);
-    double gc = g(c);
-    for (int tries = 0; !(gc < gb) && tries < maxFirstStepTries && walk.canGrow(); ++tries) {
-        walk.grow();
-        c = walk.next(b);
-        gc = g(c);
-    }
-    if (!(gc < gb))
+    if (!walk.begin(g, x0, g0, [](double gb, double gc) { return gc < gb; }))
         return x0;
-    for (int moves = 0; gc < gb && moves < maxMoves; ++moves) {
-        a = b;
-        b = c;
-        gb = gc;
-        walk.moved();
-        c = walk.next(b);
-        gc = g(c);
-    }
-    if (gc < gb)
-        return c; // the walk ran out of moves while the curve kept improving
-    return goldenSection(g, a, c);
+    for (int moves = 0; walk.fc < walk.fb && moves < maxMoves; ++moves)
+        walk.advance(g);
+    if (walk.fc < walk.fb)
+        return walk.c; // the walk ran out of moves while the curve kept improving
+    return goldenSection(g, walk.a, walk.c);
 }
 
 double positionOfValue(const Graphable &curve, double x0, double target)
@@ -210,36 +229,23 @@ double positionOfValue(const Graphable &curve, double x0, double target)
     }
 
     Walk walk(curve, x0, direction);
-    double a = x0;
-    double b = x0;
-    double fb = f0;
-    double c = walk.next(b);
-    double fc = f(c);
-    const auto approaches = [&] { return std::abs(fc) < std::abs(fb) || straddles(fb, fc); };
-    for (int tries = 0; !approaches() && tries < maxFirstStepTries && walk.canGrow(); ++tries) {
-        walk.grow();
-        c = walk.next(b);
-        fc = f(c);
-    }
-    if (!approaches())
+    const auto approaches
+        = [](double fb, double fc) { return std::abs(fc) < std::abs(fb) || straddles(fb, fc); };
+    if (!walk.begin(f, x0, f0, approaches))
         return x0;
     for (int moves = 0; moves < maxMoves; ++moves) {
-        if (straddles(fb, fc))
-            return falsePosition(f, b, c);
-        if (!(std::abs(fc) < std::abs(fb))) {
+        if (straddles(walk.fb, walk.fc))
+            return falsePosition(f, walk.b, walk.c);
+        if (!(std::abs(walk.fc) < std::abs(walk.fb))) {
             // The curve turned away before reaching the target: its closest approach is the
             // extremum between a and c, where the slope changes sign.
-            const double extremum = falsePosition([&](double x) { return curve.slope(x); }, a, c);
-            return std::abs(f(extremum)) < std::abs(fb) ? extremum : b;
+            const double extremum
+                = falsePosition([&](double x) { return curve.slope(x); }, walk.a, walk.c);
+            return std::abs(f(extremum)) < std::abs(walk.fb) ? extremum : walk.b;
         }
-        a = b;
-        b = c;
-        fb = fc;
-        walk.moved();
-        c = walk.next(b);
-        fc = f(c);
+        walk.advance(f);
     }
-    return std::abs(fc) < std::abs(fb) ? c : b;
+    return std::abs(walk.fc) < std::abs(walk.fb) ? walk.c : walk.b;
 }
 
 } // namespace MarkerSearch
