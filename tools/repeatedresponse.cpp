@@ -40,31 +40,41 @@ struct Block
     Complex shift; // r^n
 };
 
-Block joined(const Block &a, const Block &b, int m)
+// Joins the block b onto the end of the block a, in place; the terms go from the highest power
+// down, so that b may be a itself.
+void join(Block &a, const Block &b, int m)
 {
     const auto &c = binomials();
-    Block sum{a.sums, a.length + b.length, a.shift * b.shift};
-    std::array<double, maxTerms> offsetPowers{};
+    std::array<double, maxTerms> offsetPowers;
     offsetPowers[0] = 1.0;
     for (int i = 1; i <= m; ++i)
         offsetPowers[i] = offsetPowers[i - 1] * a.length;
-    for (int i = 0; i <= m; ++i) {
+    for (int i = m; i >= 0; --i) {
         Complex shifted = 0.0;
         for (int l = 0; l <= i; ++l)
             shifted += c[i][l] * offsetPowers[i - l] * b.sums[l];
-        sum.sums[i] += a.shift * shifted;
+        a.sums[i] += a.shift * shifted;
     }
-    return sum;
+    a.length += b.length;
+    a.shift *= b.shift;
 }
 
 // S_0 ... S_m over count >= 1 repetitions, built from the binary digits of count.
 Sums powerSums(Complex pole, double period, int m, std::uint64_t count)
 {
     const Complex r = std::exp(pole * period);
-    // A simple pole away from r = 1: the geometric sum (1 - r^n) / (1 - r).
-    if (m == 0 && std::abs(1.0 - r) > 1e-3) {
+    // A simple pole away from r = 1: the geometric sum (1 - r^n) / (1 - r), where r^n is
+    // left out once it has decayed below the last digit (|r^n| < e^-40).
+    if (m == 0 && std::norm(1.0 - r) > 1e-6) {
+        const double length = static_cast<double>(count) * period;
+        const Complex rn = pole.real() * length < -40.0 ? 0.0 : std::exp(pole * length);
         Sums sums{};
-        sums[0] = (1.0 - std::exp(pole * (static_cast<double>(count) * period))) / (1.0 - r);
+        sums[0] = (1.0 - rn) / (1.0 - r);
+        return sums;
+    }
+    if (m == 0 && pole == 0.0) {
+        Sums sums{};
+        sums[0] = static_cast<double>(count); // r = 1
         return sums;
     }
     Block one;
@@ -76,9 +86,9 @@ Sums powerSums(Complex pole, double period, int m, std::uint64_t count)
         --bit;
     Block block = one;
     for (--bit; bit >= 0; --bit) {
-        block = joined(block, block, m);
+        join(block, block, m);
         if (count >> bit & 1u)
-            block = joined(block, one, m);
+            join(block, one, m);
     }
     return block.sums;
 }
