@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-enum class PenStyle { Solid, Dash, Dot, DashDot, None };
+enum class PenStyle { Solid, Dash, Dot, DashDot, None, DashDotDot };
 
 struct Pen
 {
@@ -57,8 +57,8 @@ public:
     virtual void drawRect(const Rect &rect) = 0;
     virtual void drawEllipse(const Rect &bounds) = 0;
     virtual void drawPolyline(std::span<const Point> points) = 0;
-    virtual void drawText(Point at, std::string_view text, TextHAlign hAlign,
-                          TextVAlign vAlign) = 0;
+    virtual void drawText(Point at, std::string_view text, TextHAlign hAlign, TextVAlign vAlign)
+        = 0;
 
     virtual Size textExtent(std::string_view text) const = 0;
     virtual TextMetrics textMetrics() const = 0;

@@ -1,6 +1,7 @@
 #include "circtool.h"
 
 #include <model/sheetgeometry.h>
+#include <tools/sigsolution.h>
 
 #include <common/ipstream.h>
 #include <common/opstream.h>
@@ -39,6 +40,28 @@ void CircTool::attach() {}
 void CircTool::paint(DrawSurface &surface) const
 {
     surface.drawRect(rect());
+}
+
+void CircTool::update() {}
+
+bool CircTool::exportData(ParameterDialogs &)
+{
+    return false;
+}
+
+bool CircTool::isSignal() const
+{
+    return false;
+}
+
+double CircTool::valueAt(double) const
+{
+    return 0.0;
+}
+
+std::unique_ptr<SigSolution> CircTool::makeResponse(const Polynom &, const FactPolynom &) const
+{
+    return nullptr;
 }
 
 ZENODYNE_BASE_RECORD(CircTool, CircThing)

@@ -2,6 +2,12 @@
 
 #include <model/circthing.h>
 
+#include <memory>
+
+class FactPolynom;
+class Polynom;
+class SigSolution;
+
 // A tool on the sheet (a text block or an analysis tool): a rectangle whose corners are the
 // two points, first the top-left and second the bottom-right one.
 class CircTool : public CircThing
@@ -25,6 +31,19 @@ public:
     virtual void attach();
     // The tool's picture inside its rectangle; the base draws the rectangle.
     virtual void paint(DrawSurface &surface) const;
+    // Recomputes what the tool derives from its parameters (curves, ratios); the base derives
+    // nothing.
+    virtual void update();
+    // Runs the tool's data export dialog; answers false for a tool without an export.
+    virtual bool exportData(ParameterDialogs &dialogs);
+    // Whether the tool is an input signal, which the time plot can apply to a source.
+    virtual bool isSignal() const;
+    // An input signal's value at time t; 0 for other tools.
+    virtual double valueAt(double t) const;
+    // An input signal's time response through the transfer function numerator / poles; null
+    // for other tools.
+    virtual std::unique_ptr<SigSolution> makeResponse(const Polynom &numerator,
+                                                      const FactPolynom &poles) const;
 
     Rect rect() const
     {

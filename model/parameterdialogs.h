@@ -5,6 +5,8 @@
 #include <model/passcompdialogdata.h>
 #include <model/textboxeditordata.h>
 
+class ToolDialogs;
+
 // The parameter dialogs of the circuit objects, as the front end provides them. Each dialog
 // shows the data it is given, lets the user change it and answers true for OK (the data then
 // holds what the user entered) or false for Cancel. The things fill the data before and
@@ -24,6 +26,9 @@ public:
     virtual bool circTagDialog(NameSideDialogData &data) = 0;
     // "Text Box Editor": the rich text of a text block.
     virtual bool textBoxEditor(TextBoxEditorData &data) = 0;
+    // The dialogs of the analysis tools; a front end without them answers null, and the tools
+    // then keep their parameters.
+    virtual ToolDialogs *toolDialogs() { return nullptr; }
 
 protected:
     ParameterDialogs() = default;

@@ -2,6 +2,7 @@
 
 #include <algebra/algebrastreamables.h>
 #include <model/modelstreamables.h>
+#include <tools/toolstreamables.h>
 
 #include <mutex>
 
@@ -11,5 +12,6 @@ void registerPersistentClasses()
     std::call_once(registered, [] {
         registerModelStreamables();
         registerAlgebraStreamables();
+        registerToolStreamables();
     });
 }

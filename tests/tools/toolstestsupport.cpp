@@ -1,0 +1,8 @@
+#include "toolstestsupport.h"
+
+#include <model/persistentclasses.h>
+
+void registerClassesForTests()
+{
+    registerPersistentClasses();
+}

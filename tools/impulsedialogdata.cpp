@@ -1,0 +1,15 @@
+#include "impulsedialogdata.h"
+
+#include <tools/dialogtext.h>
+#include <tools/impulse.h>
+
+ImpulseDialogData ImpulseDialogData::from(const Impulse &impulse)
+{
+    return {DialogText::number(impulse.startTime()), DialogText::number(impulse.magnitude())};
+}
+
+void ImpulseDialogData::applyTo(Impulse &impulse) const
+{
+    impulse.setStart(DialogText::readNumber(start));
+    impulse.setMagnitude(DialogText::readNumber(magnitude));
+}

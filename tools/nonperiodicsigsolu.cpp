@@ -1,0 +1,6 @@
+#include "nonperiodicsigsolu.h"
+
+#include <common/ipstream.h>
+#include <common/opstream.h>
+
+ZENODYNE_BASE_RECORD(NonPeriodicSigSolu, SigSolution)

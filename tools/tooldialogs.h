@@ -1,0 +1,38 @@
+#pragma once
+
+struct CompndSigDialogData;
+struct GraphMarkerDialogData;
+struct ImpulseDialogData;
+class SignalDialogData;
+struct SignalExportData;
+struct TGraphParamDialogData;
+struct TPEPDialogData;
+
+// The dialogs of the analysis tools, as the front end provides them. Each dialog shows the
+// data it is given, lets the user change it and answers true for OK (the data then holds what
+// the user entered) or false for Cancel; the tools fill the data before and apply it after a
+// confirmed dialog.
+class ToolDialogs
+{
+public:
+    virtual ~ToolDialogs() = default;
+
+    // "Signal Designer".
+    virtual bool signalDialog(SignalDialogData &data) = 0;
+    // "Export Data from Time Domain Plot" for a signal: "Save Data As..." writes data.text() to
+    // the chosen file, "Copy Data" puts it on the clipboard, "Done" closes.
+    virtual void signalExportDialog(SignalExportData &data) = 0;
+    // "Impulse Signal Parameters".
+    virtual bool impulseDialog(ImpulseDialogData &data) = 0;
+    // "Compound Signal Element Parameters".
+    virtual bool compndSigDialog(CompndSigDialogData &data) = 0;
+    // "Plot Line Parameters", with or without its "Show Line" box.
+    virtual bool plotLineDialog(TPEPDialogData &data) = 0;
+    // "Plot Marker Parameters".
+    virtual bool graphMarkerDialog(GraphMarkerDialogData &data) = 0;
+    // "Graph Parameters".
+    virtual bool graphParamDialog(TGraphParamDialogData &data) = 0;
+
+protected:
+    ToolDialogs() = default;
+};
