@@ -90,6 +90,26 @@ std::vector<std::string> circuitSignature(const TCircuitDocument &document)
     return lines;
 }
 
+std::string thingRecord(const CircThing &thing)
+{
+    opstream os;
+    os.writeObject(thing);
+    return std::string(os.bytes().begin(), os.bytes().end());
+}
+
+std::vector<std::string> sortedRecords(const TCircuitDocument &document)
+{
+    std::vector<std::string> records;
+    for (const Component *component : document.components())
+        records.push_back(thingRecord(*component));
+    for (const CircTag *tag : document.tags())
+        records.push_back(thingRecord(*tag));
+    for (const CircTool *tool : document.tools())
+        records.push_back(thingRecord(*tool));
+    std::sort(records.begin(), records.end());
+    return records;
+}
+
 void buildEveryKind(TCircuitDocument &document)
 {
     document.openNew();
