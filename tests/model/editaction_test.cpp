@@ -318,13 +318,18 @@ TEST_F(EditActionTest, ModificationReplacesConfirmedThingsByEditedCopies)
     EXPECT_EQ(r1->value().view(), "0");
 }
 
+// The stale action still points at a wire that was freed with the undone insertion when the
+// move was recorded; performing it would touch freed memory.
 TEST_F(EditActionTest, ActionMadeBeforeTheDocumentChangedIsRefused)
 {
-    add<Wire>({10, 10}, {50, 10})->setSelected(true);
+    add<Wire>({10, 50}, {50, 50});
+    ASSERT_TRUE(drag(insertOf<Wire>(), {10, 10}, {50, 10}));
     auto stale = std::make_unique<EditRemoveAction>(document);
-    ASSERT_TRUE(document.record(std::make_unique<EditRemoveAction>(document)));
+    ASSERT_EQ(stale->added().count(), 1);
+    document.undo();
+    ASSERT_TRUE(
+        drag(std::make_unique<EditMoveAction>(document, Point{30, 50}), {30, 50}, {30, 90}));
     EXPECT_FALSE(document.record(std::move(stale)));
     EXPECT_EQ(document.history().count(), 1u);
-    document.undo();
     EXPECT_EQ(document.components().count(), 1);
 }
