@@ -154,19 +154,19 @@ void EditAction::takeIntoRemoved(CircTag &tag)
         m_removed.tags().append(std::move(owned));
 }
 
-void EditAction::takeOutSamePlace(const Component &component)
+void EditAction::takeOutWhatListALandsOn()
 {
-    for (Component *other : m_document.componentsOnPlaceOf(component)) {
-        if (!m_added.contains(other))
-            takeIntoRemoved(*other);
+    for (const Component *component : m_added.components()) {
+        for (Component *other : m_document.componentsOnPlaceOf(*component)) {
+            if (!m_added.contains(other))
+                takeIntoRemoved(*other);
+        }
     }
-}
-
-void EditAction::takeOutSamePlace(const CircTag &tag)
-{
-    for (CircTag *other : m_document.tagsOnPlaceOf(tag)) {
-        if (!m_added.contains(other))
-            takeIntoRemoved(*other);
+    for (const CircTag *tag : m_added.tags()) {
+        for (CircTag *other : m_document.tagsOnPlaceOf(*tag)) {
+            if (!m_added.contains(other))
+                takeIntoRemoved(*other);
+        }
     }
 }
 

@@ -63,10 +63,10 @@ protected:
     // Takes one thing out of the document into list B, which owns it from then on.
     void takeIntoRemoved(Component &component);
     void takeIntoRemoved(CircTag &tag);
-    // Takes every other component or tag lying on the thing's place out of the document into
-    // list B. Things of list A are never taken: the action places them itself.
-    void takeOutSamePlace(const Component &component);
-    void takeOutSamePlace(const CircTag &tag);
+    // Takes every component or tag that lies on the place of a component or tag of list A out
+    // of the document into list B. Things of list A are never taken: the action places them
+    // itself, and things that move together stay together.
+    void takeOutWhatListALandsOn();
     // Ends a perform, undo or redo: with a selection, every thing of the document is deselected
     // and the selection's things are selected; then the document is marked modified, its
     // compile results are dropped and its views are told.

@@ -30,10 +30,7 @@ void EditInsertAction::arrange()
 void EditInsertAction::perform()
 {
     arrange();
-    for (const Component *component : m_added.components())
-        takeOutSamePlace(*component);
-    for (const CircTag *tag : m_added.tags())
-        takeOutSamePlace(*tag);
+    takeOutWhatListALandsOn();
     if (m_dialogs) {
         for (CircTool *tool : m_added.tools())
             tool->editParameters(*m_dialogs);

@@ -23,10 +23,7 @@ void EditMoveAction::shiftAll(std::int64_t dx, std::int64_t dy)
 void EditMoveAction::perform()
 {
     shiftAll(dragX(), dragY());
-    for (const Component *component : m_added.components())
-        takeOutSamePlace(*component);
-    for (const CircTag *tag : m_added.tags())
-        takeOutSamePlace(*tag);
+    takeOutWhatListALandsOn();
     m_done = true;
     finishChange(&m_added);
 }

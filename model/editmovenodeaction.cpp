@@ -47,10 +47,7 @@ void EditMoveNodeAction::perform()
         m_toolCaches.push_back(std::make_unique<CToolPosCache>(*tool));
         tool->moveTerminal(m_start, m_dx, m_dy);
     }
-    for (const Component *component : m_added.components())
-        takeOutSamePlace(*component);
-    for (const CircTag *tag : m_added.tags())
-        takeOutSamePlace(*tag);
+    takeOutWhatListALandsOn();
     m_done = true;
     finishChange(&m_added);
 }

@@ -10,6 +10,7 @@
 #include <model/inductor.h>
 #include <model/resistor.h>
 #include <model/textblock.h>
+#include <model/thinglists.h>
 #include <model/voltagetag.h>
 #include <model/voltsource.h>
 #include <model/wire.h>
@@ -100,12 +101,9 @@ std::string thingRecord(const CircThing &thing)
 std::vector<std::string> sortedRecords(const TCircuitDocument &document)
 {
     std::vector<std::string> records;
-    for (const Component *component : document.components())
-        records.push_back(thingRecord(*component));
-    for (const CircTag *tag : document.tags())
-        records.push_back(thingRecord(*tag));
-    for (const CircTool *tool : document.tools())
-        records.push_back(thingRecord(*tool));
+    ThingLists::matching(document, [](const CircThing &) {
+        return true;
+    }).forEach([&](const CircThing &thing) { records.push_back(thingRecord(thing)); });
     std::sort(records.begin(), records.end());
     return records;
 }
