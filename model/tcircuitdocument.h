@@ -45,7 +45,8 @@ public:
     const std::filesystem::path &path() const { return m_path; }
     void setPath(const std::filesystem::path &path) { m_path = path; }
     bool isModified() const { return m_modified; }
-    // A change made by hand, outside the edit history.
+    // Sets the flag by hand. A document marked modified this way stays modified when every
+    // edit is undone, since undo cannot take back what it did not record.
     void setModified(bool modified)
     {
         m_modified = modified;
