@@ -101,3 +101,14 @@ TEST_F(EditHistoryTest, UndoingEveryEditClearsModifiedUnlessASettingChanged)
     document.undo();
     EXPECT_TRUE(document.isModified());
 }
+
+// A closed document opens itself on first use, which clears the history: that must happen
+// before the action joins it, not while it runs.
+TEST_F(EditHistoryTest, RecordingOnAClosedDocumentOpensItFirst)
+{
+    document.close();
+    ASSERT_TRUE(moveWire());
+    EXPECT_TRUE(document.isOpen());
+    EXPECT_EQ(document.history().count(), 1u);
+    EXPECT_EQ(wireStart(), (Point{30, 10}));
+}
