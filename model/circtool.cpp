@@ -13,6 +13,20 @@ void CircTool::place(Point first, Point second, TCircuitDocument *document)
     setLabelPoint(first);
 }
 
+void CircTool::move(std::int32_t dx, std::int32_t dy)
+{
+    const Point label = SheetGeometry::shifted(labelPoint(), dx, dy);
+    CircThing::move(dx, dy);
+    setLabelPoint(label);
+}
+
+// The other tool's corners are in order already, so they are set as they are.
+void CircTool::copyPlacement(const CircTool &other)
+{
+    CircThing::place(other.firstPoint(), other.secondPoint(), document());
+    setLabelPoint(other.labelPoint());
+}
+
 bool CircTool::editParameters(ParameterDialogs &)
 {
     return true;

@@ -19,6 +19,10 @@ public:
 
     // Orders the corners; the label point becomes the first point as given.
     void place(Point first, Point second, TCircuitDocument *document) override;
+    // Shifts the corners and the label point alike, so that moving back restores the tool.
+    void move(std::int32_t dx, std::int32_t dy) override;
+    // Takes over the corners and the label point of another tool.
+    void copyPlacement(const CircTool &other);
     // A tool without a dialog of its own accepts its parameters as they are.
     bool editParameters(ParameterDialogs &dialogs) override;
     void drawSegment(DrawSurface &surface, Point from, Point to) const override;

@@ -5,6 +5,7 @@
 class TCircuitDocument;
 class DocumentListener;
 class ParameterDialogs;
+class EditAction;
 
 class labelUnit;
 class textDouble;

@@ -12,5 +12,9 @@ void NameSideDialogData::applyTo(CircThing &thing) const
     labelUnit entered(name);
     entered.normalize();
     thing.setName(entered);
+    if (thing.labelSide() == labelSide)
+        return;
+    // The label point follows from the side: placing again on the same points recomputes it.
     thing.setLabelSide(labelSide);
+    thing.place(thing.firstPoint(), thing.secondPoint(), thing.document());
 }

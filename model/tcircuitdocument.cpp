@@ -6,17 +6,6 @@
 
 namespace {
 
-bool samePlace(const CircThing &a, const CircThing &b)
-{
-    return a.firstPoint() == b.firstPoint() && a.secondPoint() == b.secondPoint();
-}
-
-bool samePlaceEitherWay(const CircThing &a, const CircThing &b)
-{
-    return samePlace(a, b)
-           || (a.firstPoint() == b.secondPoint() && a.secondPoint() == b.firstPoint());
-}
-
 // Takes the first entry holding the object out of the list, with the ownership it had.
 template<typename T>
 std::unique_ptr<T> takeFrom(MPtrArray<T> &list, const T *object)
@@ -29,9 +18,10 @@ std::unique_ptr<T> takeFrom(MPtrArray<T> &list, const T *object)
 
 TCircuitDocument::TCircuitDocument() = default;
 
-// The lists go first, then the compile results and the messages.
+// The history goes first, then the lists, the compile results and the messages.
 TCircuitDocument::~TCircuitDocument()
 {
+    m_history.clear();
     m_components.clear();
     m_tags.clear();
     m_tools.clear();
@@ -42,8 +32,14 @@ TCircuitDocument::~TCircuitDocument()
 void TCircuitDocument::openNew()
 {
     m_open = true;
-    clearHistory();
+    m_history.clear();
+    markUnmodified();
+}
+
+void TCircuitDocument::markUnmodified()
+{
     m_modified = false;
+    m_changedOutsideHistory = false;
 }
 
 FileResult TCircuitDocument::open(const std::filesystem::path &path)
@@ -62,8 +58,8 @@ FileResult TCircuitDocument::commit(bool force)
         return {};
     FileResult result = CircuitFile::save(*this, m_path);
     if (result.ok()) {
-        trimHistory();
-        m_modified = false;
+        m_history.trim();
+        markUnmodified();
     }
     return result;
 }
@@ -86,28 +82,27 @@ void TCircuitDocument::ensureOpen()
 
 void TCircuitDocument::resetContent()
 {
+    m_history.clear();
     m_components.clear();
     m_tags.clear();
     m_tools.clear();
     discardResults();
     m_messages.clear();
     m_settings = Settings{};
-    clearHistory();
 }
 
 void TCircuitDocument::addComponent(std::unique_ptr<Component> component)
 {
     ensureOpen();
     discardResults();
-    m_modified = true;
+    setModified(true);
     component->setDocument(this);
-    for (Component *existing : m_components) {
-        if (samePlaceEitherWay(*existing, *component)) {
-            m_components.remove(existing);
-            m_components.append(std::move(component));
-            notifyListeners(DocumentNotification::CircuitChanged);
-            return;
-        }
+    const std::vector<Component *> existing = componentsOnPlaceOf(*component);
+    if (!existing.empty()) {
+        m_components.remove(existing.front());
+        m_components.append(std::move(component));
+        notifyListeners(DocumentNotification::CircuitChanged);
+        return;
     }
     m_components.append(std::move(component));
     notifyListeners(DocumentNotification::ComponentAppended, m_components.upperIndex());
@@ -117,14 +112,11 @@ void TCircuitDocument::addTag(std::unique_ptr<CircTag> tag)
 {
     ensureOpen();
     discardResults();
-    m_modified = true;
+    setModified(true);
     tag->setDocument(this);
-    for (CircTag *existing : m_tags) {
-        if (samePlace(*existing, *tag)) {
-            m_tags.remove(existing);
-            break;
-        }
-    }
+    const std::vector<CircTag *> existing = tagsOnPlaceOf(*tag);
+    if (!existing.empty())
+        m_tags.remove(existing.front());
     m_tags.append(std::move(tag));
     notifyListeners(DocumentNotification::CircuitChanged);
 }
@@ -132,7 +124,7 @@ void TCircuitDocument::addTag(std::unique_ptr<CircTag> tag)
 void TCircuitDocument::addTool(std::unique_ptr<CircTool> tool, ParameterDialogs &dialogs)
 {
     ensureOpen();
-    m_modified = true;
+    setModified(true);
     tool->setDocument(this);
     CircTool *added = tool.get();
     m_tools.append(std::move(tool));
@@ -143,7 +135,7 @@ void TCircuitDocument::addTool(std::unique_ptr<CircTool> tool, ParameterDialogs 
 void TCircuitDocument::addLoadedTool(std::unique_ptr<CircTool> tool)
 {
     ensureOpen();
-    m_modified = true;
+    setModified(true);
     tool->setDocument(this);
     CircTool *added = tool.get();
     m_tools.append(std::move(tool));
@@ -295,7 +287,7 @@ Rect TCircuitDocument::boundingRect(bool selectedOnly) const
 void TCircuitDocument::changeSetting()
 {
     ensureOpen();
-    m_modified = true;
+    setModified(true);
 }
 
 void TCircuitDocument::setStartPage(std::int32_t page)

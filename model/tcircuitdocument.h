@@ -7,6 +7,7 @@
 #include <model/circtool.h>
 #include <model/component.h>
 #include <model/documentlistener.h>
+#include <model/edithistory.h>
 #include <model/fileresult.h>
 #include <model/pagedirection.h>
 #include <model/printersettings.h>
@@ -44,7 +45,13 @@ public:
     const std::filesystem::path &path() const { return m_path; }
     void setPath(const std::filesystem::path &path) { m_path = path; }
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    // Sets the flag by hand. A document marked modified this way stays modified when every
+    // edit is undone, since undo cannot take back what it did not record.
+    void setModified(bool modified)
+    {
+        m_modified = modified;
+        m_changedOutsideHistory = modified;
+    }
 
     // The circuit.
     const MPtrArray<Component> &components() const { return m_components; }
@@ -66,6 +73,13 @@ public:
     std::unique_ptr<Component> takeOut(const Component *component);
     std::unique_ptr<CircTag> takeOut(const CircTag *tag);
     std::unique_ptr<CircTool> takeOut(const CircTool *tool);
+    // The other components lying on the component's two points, in either order.
+    std::vector<Component *> componentsOnPlaceOf(const Component &component) const;
+    // The other tags lying on the tag's two points in the same order.
+    std::vector<CircTag *> tagsOnPlaceOf(const CircTag &tag) const;
+    // Ends an edit action's step: drops the compile results, marks the document modified and
+    // tells the views that the circuit changed.
+    void circuitEdited();
     // Drops the compile results; every change to the circuit comes through here.
     void discardResults();
     // Drops the solved equations only (a numeric setting changed).
@@ -124,8 +138,18 @@ public:
     void removeListener(DocumentListener &listener);
     void notifyListeners(DocumentNotification code, int argument = 0);
 
+    // The edit history. Recording keeps and performs an action that has effect (dropping what
+    // could be redone) and destroys any other; it answers whether the action was kept. Undoing
+    // back to the position of the last save or load leaves the document not modified, unless
+    // it was changed outside the history since.
+    bool record(std::unique_ptr<EditAction> action);
+    bool undo();
+    bool redo();
+    std::optional<std::string_view> undoName() const { return m_history.undoName(); }
+    std::optional<std::string_view> redoName() const { return m_history.redoName(); }
+    const EditHistory &history() const { return m_history; }
     // The number of edit history entries currently applied.
-    std::uint32_t historyPosition() const { return m_historyPosition; }
+    std::uint32_t historyPosition() const { return m_history.position(); }
 
 private:
     struct Settings
@@ -143,9 +167,9 @@ private:
     void ensureOpen();
     void changeSetting();
     void resetContent();
-    // Loading forgets every edit; saving forgets what could be undone.
-    void clearHistory() { m_historyPosition = 0; }
-    void trimHistory() { m_historyPosition = 0; }
+    // The document now matches its file (or is new): not modified, nothing changed outside the
+    // history.
+    void markUnmodified();
     template<typename Visit>
     void forEachThing(Visit visit) const;
     // Applies a selection change to every thing and tells the views when any state changed.
@@ -154,10 +178,13 @@ private:
 
     bool m_open = false;
     bool m_modified = false;
+    // Set by the changes that undo cannot take back (settings, things added directly), so
+    // that undoing every edit does not hide them.
+    bool m_changedOutsideHistory = false;
     bool m_printing = false;
     std::filesystem::path m_path;
     Settings m_settings;
-    std::uint32_t m_historyPosition = 0;
+    EditHistory m_history;
     MPtrArray<Component> m_components;
     MPtrArray<CircTag> m_tags;
     MPtrArray<CircTool> m_tools;

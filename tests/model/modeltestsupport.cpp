@@ -10,6 +10,7 @@
 #include <model/inductor.h>
 #include <model/resistor.h>
 #include <model/textblock.h>
+#include <model/thinglists.h>
 #include <model/voltagetag.h>
 #include <model/voltsource.h>
 #include <model/wire.h>
@@ -88,6 +89,23 @@ std::vector<std::string> circuitSignature(const TCircuitDocument &document)
     for (const CircTool *tool : document.tools())
         lines.push_back(thingSignature(*tool));
     return lines;
+}
+
+std::string thingRecord(const CircThing &thing)
+{
+    opstream os;
+    os.writeObject(thing);
+    return std::string(os.bytes().begin(), os.bytes().end());
+}
+
+std::vector<std::string> sortedRecords(const TCircuitDocument &document)
+{
+    std::vector<std::string> records;
+    ThingLists::matching(document, [](const CircThing &) {
+        return true;
+    }).forEach([&](const CircThing &thing) { records.push_back(thingRecord(thing)); });
+    std::sort(records.begin(), records.end());
+    return records;
 }
 
 void buildEveryKind(TCircuitDocument &document)

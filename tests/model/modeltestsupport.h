@@ -69,6 +69,12 @@ std::string settingsSignature(const TCircuitDocument &document);
 // The signatures of all things, components then tags then tools.
 std::vector<std::string> circuitSignature(const TCircuitDocument &document);
 
+// The thing's record as the object stream frames it, as a string of bytes.
+std::string thingRecord(const CircThing &thing);
+// The records of all things of the document, sorted: equal for two documents that hold the
+// same things whatever the order of their lists.
+std::vector<std::string> sortedRecords(const TCircuitDocument &document);
+
 // A document holding one thing of every class, with values that differ from the defaults.
 void buildEveryKind(TCircuitDocument &document);
 

@@ -66,7 +66,7 @@ TEST(PassCompDialog, CancelLeavesTheComponentUnchanged)
     EXPECT_EQ(r.value(), "0");
 }
 
-TEST(ParameterDialogs, NamesAreCutTo63CharactersAndNormalized)
+TEST(ParameterDialogs, NamesAreCutTo63CharactersAndNormalizedAndTheLabelFollowsItsSide)
 {
     ScriptedDialogs dialogs;
     dialogs.indepSrc = [](NameSideDialogData &data) {
@@ -82,9 +82,12 @@ TEST(ParameterDialogs, NamesAreCutTo63CharactersAndNormalized)
     EXPECT_TRUE(source.editParameters(dialogs));
     EXPECT_EQ(source.name(), "V" + std::string(62, '1'));
     VoltageTag tag;
+    tag.place({0, 0}, {40, 0}, nullptr);
+    EXPECT_EQ(tag.labelPoint(), (Point{20, -25}));
     EXPECT_TRUE(tag.editParameters(dialogs));
     EXPECT_EQ(tag.name(), "Vout");
     EXPECT_EQ(tag.labelSide(), LabelSide::Other);
+    EXPECT_EQ(tag.labelPoint(), (Point{20, 25}));
 }
 
 TEST(ParameterDialogs, ThingsWithoutADialogOpenNone)
