@@ -117,6 +117,16 @@ CurrentTag &CircuitSketch::currentTag(Point a, Point b, const char *name)
     return appendTag<CurrentTag>(document, a, b, name);
 }
 
+CircTool &CircuitSketch::tool(Point a, Point b, const char *name)
+{
+    auto tool = std::make_unique<TextBlock>();
+    tool->place(a, b, &document);
+    tool->setName(labelUnit(name));
+    CircTool &placed = *tool;
+    document.appendTool(std::move(tool));
+    return placed;
+}
+
 std::vector<std::string> CircuitSketch::messages() const
 {
     std::vector<std::string> texts;

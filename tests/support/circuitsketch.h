@@ -11,6 +11,7 @@
 #include <model/inductor.h>
 #include <model/resistor.h>
 #include <model/tcircuitdocument.h>
+#include <model/textblock.h>
 #include <model/voltagetag.h>
 #include <model/voltsource.h>
 #include <model/wire.h>
@@ -48,6 +49,8 @@ public:
                                           bool voltageDependent = true);
     VoltageTag &voltageTag(Point a, Point b, const char *name);
     CurrentTag &currentTag(Point a, Point b, const char *name);
+    // A text block: a tool, which takes part in the name check only.
+    CircTool &tool(Point a, Point b, const char *name);
 
     // The texts of the document's messages, in order.
     std::vector<std::string> messages() const;
