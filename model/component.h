@@ -37,6 +37,9 @@ public:
     // one second terminal off the sheet.
     Point firstTerminal() const { return firstPoint(); }
     virtual Point secondTerminal() const { return secondPoint(); }
+    // After a netlist build: both terminals lie on one node (a wire across the component), or
+    // one of them lies on a node that nothing else touches (an open terminal).
+    bool isShortedOrOpen() const;
 
     // The label's second line (a passive component's value with its unit); empty by default.
     virtual std::string valueLabel() const { return {}; }

@@ -27,7 +27,7 @@ void DepSource::check()
     const std::string kind = helpTopicTitle();
     if (m_gainDenominator.value() <= 0)
         report(kind + " %s has an erroneous dependency equation");
-    if (cp1 == cp2)
+    if (isShortedOrOpen())
         report(kind + " %s is directly shorted or is not loaded");
 }
 

@@ -17,7 +17,8 @@ public:
     bool isSource() const override { return true; }
     bool isDependent() const override { return true; }
     const char *helpTopicTitle() const override { return "Sources"; }
-    // The gain divisor must be positive and the two terminals must lie on two nodes.
+    // The gain divisor must be positive and the two terminals must lie on two different
+    // nodes, neither of them open.
     void check() override;
     // Gain numerator over gain denominator, computed in double precision.
     TransRatioFunc gain() const override;

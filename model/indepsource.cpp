@@ -19,7 +19,7 @@ void IndepSource::check()
     const std::string kind = helpTopicTitle();
     if (!name().normalizeAndCheckName())
         report(kind + " has no valid name");
-    if (cp1 == cp2)
+    if (isShortedOrOpen())
         report(kind + " %s is directly shorted or is not loaded");
 }
 

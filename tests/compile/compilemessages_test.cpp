@@ -109,6 +109,14 @@ const std::vector<MessageCase> &messageCases()
          },
          {"Current Source I1 is directly shorted or is not loaded",
           "Current Source has no valid name"}},
+        {"SourcesWithAnOpenTerminal",
+         [](CircuitSketch &c) {
+             Divider d(c);
+             c.voltageSource(b, at(2, 0), "V2");
+             c.dependentCurrentSource(at(3, 1), a, "F1", {"Vout"}, "2");
+         },
+         {"Voltage Source V2 is directly shorted or is not loaded",
+          "Dependent Current Source F1 is directly shorted or is not loaded"}},
         {"DependentSourcesWithoutDivisorOrShorted",
          [](CircuitSketch &c) {
              Divider d(c);
