@@ -3,6 +3,7 @@
 #include <common/listindex.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 // A list of pointers, each entry with an ownership flag. Removing an entry, clearing the list or
@@ -130,6 +131,13 @@ public:
         return true;
     }
 
+    // Exchanges the entries at two indices, ownership flags included.
+    void swapEntries(int i, int j)
+    {
+        if (validIndex(i) && validIndex(j))
+            std::swap(entryAt(i), entryAt(j));
+    }
+
     void clear()
     {
         std::vector<Entry> entries;
@@ -145,7 +153,8 @@ public:
     public:
         explicit Iterator(typename std::vector<Entry>::const_iterator it)
             : m_it(it)
-        {}
+        {
+        }
         T *operator*() const { return m_it->object; }
         Iterator &operator++()
         {

@@ -3,6 +3,7 @@
 #include <common/tstreamablebase.h>
 #include <model/vstring.h>
 
+#include <string>
 #include <string_view>
 
 // One line of a document's message list: a problem the compile found in the circuit.
@@ -22,3 +23,6 @@ public:
 private:
     VString m_text;
 };
+
+// A message text from a pattern with one "%s" placeholder and the name that fills it.
+std::string formatMessage(std::string_view pattern, std::string_view name);

@@ -10,6 +10,13 @@ constexpr double plateHalfWidth = 12;
 
 } // namespace
 
+// 1 / (C s).
+TransRatioFunc Capacitor::impedance() const
+{
+    return TransRatioFunc(TransPolynom{transDouble::one()},
+                          TransPolynom{transDouble::zero(), transDouble(scaledValue())});
+}
+
 void Capacitor::drawSymbol(DrawSurface &surface, const SymbolFrame &frame) const
 {
     const double gap = frame.fittedBody(plateGap);

@@ -10,6 +10,7 @@ class Capacitor : public PassComp
 public:
     const UnitScale &units() const override { return UnitScale::capacitor(); }
     const char *helpTopicTitle() const override { return "Capacitor"; }
+    TransRatioFunc impedance() const override;
 
 protected:
     void drawSymbol(DrawSurface &surface, const SymbolFrame &frame) const override;

@@ -6,6 +6,8 @@
 #include <common/ipstream.h>
 #include <common/opstream.h>
 
+#include <string>
+
 void CircTag::place(Point first, Point second, TCircuitDocument *document)
 {
     CircThing::place(first, second, document);
@@ -27,6 +29,16 @@ void CircTag::draw(DrawSurface &surface) const
     drawMarker(surface);
     if (!name().isEmpty())
         drawLabelLines(surface, {std::string(name().view())});
+}
+
+// The class title (Voltage Tag, Current Tag) names the tag in the messages.
+void CircTag::check()
+{
+    const std::string kind = helpTopicTitle();
+    if (!name().normalizeAndCheckName())
+        report(kind + " has no valid name");
+    if (cp1 == nullptr || cp2 == nullptr || cp1 == cp2)
+        report(kind + " %s is undefined");
 }
 
 void CircTag::write(opstream &os) const

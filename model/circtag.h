@@ -15,6 +15,9 @@ public:
     bool editParameters(ParameterDialogs &dialogs) override;
     void draw(DrawSurface &surface) const override;
     const char *helpTopicTitle() const override { return "Circuit Tags"; }
+    // The name must be usable in output equations (it is normalised in place), and the tag
+    // must lie between two different nodes of the netlist.
+    void check() override;
 
 protected:
     CircTag() = default;

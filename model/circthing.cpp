@@ -77,6 +77,12 @@ void CircThing::selectInRect(const Rect &rect, bool extend)
 
 void CircThing::check() {}
 
+void CircThing::report(std::string_view pattern) const
+{
+    if (m_document != nullptr)
+        m_document->addMessage(formatMessage(pattern, m_name.view()));
+}
+
 bool CircThing::hitAt(Point at) const
 {
     return SheetGeometry::squaredDistance(midpoint(), at) <= hitDistance * hitDistance;

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A thing placed on the circuit sheet: a segment between two points with a name and a label.
@@ -98,6 +99,8 @@ protected:
     bool showsNames() const;
     bool showsValues() const;
     Color roleColor(ColorRole role) const;
+    // Appends a message to the owner's message list, the thing's name in place of "%s".
+    void report(std::string_view pattern) const;
     // A pen of the given role, or of the selection colour while the thing is selected.
     Pen bodyPen(ColorRole role, PenStyle style = PenStyle::Solid) const;
     // Draws the lines of a label centred around the label point for their size.

@@ -1,5 +1,6 @@
 #include "component.h"
 
+#include <compile/cpoint.h>
 #include <model/sheetgeometry.h>
 
 #include <common/ipstream.h>
@@ -19,6 +20,12 @@ void Component::draw(DrawSurface &surface) const
     drawSymbol(surface, SymbolFrame(firstPoint(), secondPoint()));
     drawTerminals(surface);
     drawLabelLines(surface, labelLines());
+}
+
+bool Component::isShortedOrOpen() const
+{
+    return cp1 == cp2 || (cp1 != nullptr && cp1->degree() < 2)
+           || (cp2 != nullptr && cp2->degree() < 2);
 }
 
 std::vector<std::string> Component::labelLines() const

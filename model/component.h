@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algebra/transratiofunc.h>
 #include <model/circthing.h>
 #include <model/netlistlinks.h>
 #include <model/symbolframe.h>
@@ -26,6 +27,19 @@ public:
     virtual bool isCurrentSource() const { return false; }
     virtual bool isDependent() const { return false; }
     virtual bool isIndependent() const { return false; }
+
+    // The impedance in s of a passive component; 0 / 1 for every other component.
+    virtual TransRatioFunc impedance() const { return {}; }
+    // The constant gain of a dependent source; 0 / 1 for every other component.
+    virtual TransRatioFunc gain() const { return {}; }
+
+    // The terminal positions the netlist joins: the two points, but all ground symbols share
+    // one second terminal off the sheet.
+    Point firstTerminal() const { return firstPoint(); }
+    virtual Point secondTerminal() const { return secondPoint(); }
+    // After a netlist build: both terminals lie on one node (a wire across the component), or
+    // one of them lies on a node that nothing else touches (an open terminal).
+    bool isShortedOrOpen() const;
 
     // The label's second line (a passive component's value with its unit); empty by default.
     virtual std::string valueLabel() const { return {}; }

@@ -25,6 +25,13 @@ void CurrentTag::drawMarker(DrawSurface &surface) const
     surface.drawPolyline(head);
 }
 
+void CurrentTag::check()
+{
+    CircTag::check();
+    if (passComp == nullptr)
+        report("Current Tag %s is not associated with a single passive component");
+}
+
 void CurrentTag::write(opstream &os) const
 {
     os.writeBaseOf<CircTag>(*this);

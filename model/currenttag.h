@@ -10,6 +10,8 @@ class CurrentTag : public CircTag
 
 public:
     const char *helpTopicTitle() const override { return "Current Tag"; }
+    // Also reports a tag that spans no passive component.
+    void check() override;
 
     // The measured component, found by the netlist; null while there is none.
     Component *passComp = nullptr;

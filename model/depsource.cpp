@@ -7,6 +7,8 @@
 #include <common/opstream.h>
 #include <common/streamformat.h>
 
+#include <string>
+
 namespace {
 
 // A dependency is an object holding a word and a label object (a string).
@@ -17,6 +19,23 @@ constexpr std::size_t minimumDependencyBytes = 2 * StreamFormat::minimumObjectBy
 bool DepSource::editParameters(ParameterDialogs &dialogs)
 {
     return runParameterDialog(dialogs, &ParameterDialogs::depSrcDialog, *this);
+}
+
+// The class title (Dependent Voltage Source, ...) names the source in the messages.
+void DepSource::check()
+{
+    const std::string kind = helpTopicTitle();
+    if (m_gainDenominator.value() <= 0)
+        report(kind + " %s has an erroneous dependency equation");
+    if (isShortedOrOpen())
+        report(kind + " %s is directly shorted or is not loaded");
+}
+
+TransRatioFunc DepSource::gain() const
+{
+    TransRatioFunc ratio;
+    ratio.setConstant(transDouble(m_gainNumerator.value() / m_gainDenominator.value()));
+    return ratio;
 }
 
 void DepSource::write(opstream &os) const

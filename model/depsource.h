@@ -17,6 +17,11 @@ public:
     bool isSource() const override { return true; }
     bool isDependent() const override { return true; }
     const char *helpTopicTitle() const override { return "Sources"; }
+    // The gain divisor must be positive and the two terminals must lie on two different
+    // nodes, neither of them open.
+    void check() override;
+    // Gain numerator over gain denominator, computed in double precision.
+    TransRatioFunc gain() const override;
 
     bool isVoltageDependent() const { return m_voltageDependent; }
     void setVoltageDependent(bool voltageDependent) { m_voltageDependent = voltageDependent; }

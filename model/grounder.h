@@ -10,6 +10,9 @@ class Grounder : public Component
 
 public:
     bool isConnector() const override { return true; }
+    // Shared by every ground symbol, so that all grounded nodes become one node.
+    Point secondTerminal() const override { return Point{sharedGround, sharedGround}; }
+    static constexpr std::int32_t sharedGround = -32000;
     const char *helpTopicTitle() const override { return "Ground"; }
 
 protected:

@@ -12,6 +12,9 @@ public:
     bool isSource() const override { return true; }
     bool isIndependent() const override { return true; }
     const char *helpTopicTitle() const override { return "Sources"; }
+    // The name must be usable in output equations (it is normalised in place), and the two
+    // terminals must lie on two different nodes, neither of them open.
+    void check() override;
 
 protected:
     IndepSource() = default;

@@ -15,6 +15,13 @@ constexpr int piecesPerTurn = 6;
 
 } // namespace
 
+// L s / 1.
+TransRatioFunc Inductor::impedance() const
+{
+    return TransRatioFunc(TransPolynom{transDouble::zero(), transDouble(scaledValue())},
+                          TransPolynom{transDouble::one()});
+}
+
 void Inductor::drawSymbol(DrawSurface &surface, const SymbolFrame &frame) const
 {
     const double body = frame.fittedBody(bodyLength);

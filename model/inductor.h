@@ -10,6 +10,7 @@ class Inductor : public PassComp
 public:
     const UnitScale &units() const override { return UnitScale::inductor(); }
     const char *helpTopicTitle() const override { return "Inductor"; }
+    TransRatioFunc impedance() const override;
 
 protected:
     void drawSymbol(DrawSurface &surface, const SymbolFrame &frame) const override;

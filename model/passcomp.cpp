@@ -6,9 +6,24 @@
 #include <common/ipstream.h>
 #include <common/opstream.h>
 
+#include <cmath>
+
 bool PassComp::editParameters(ParameterDialogs &dialogs)
 {
     return runParameterDialog(dialogs, &ParameterDialogs::passCompDialog, *this);
+}
+
+// The class title (Resistor, Capacitor, Inductor) names the component in the messages.
+void PassComp::check()
+{
+    const std::string kind = helpTopicTitle();
+    if (m_value.value() <= 0) {
+        report(kind + " %s has null value");
+        return;
+    }
+    const double scaled = scaledValue();
+    if (!std::isfinite(scaled) || scaled == 0)
+        report(kind + " %s has a value out of range");
 }
 
 std::string PassComp::valueLabel() const

@@ -23,6 +23,9 @@ public:
     double scaledValue() const { return m_value.value() * units().factor(m_unitIndex); }
     // The value text and the unit label, as "%s %s".
     std::string valueLabel() const override;
+    // A value that is not positive, or that does not make a finite non-zero number in the base
+    // unit (1e306 Mohm), cannot enter the equations.
+    void check() override;
 
 protected:
     PassComp() = default;

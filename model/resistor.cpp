@@ -12,6 +12,13 @@ constexpr double zigzagAmplitude = 8;
 
 } // namespace
 
+TransRatioFunc Resistor::impedance() const
+{
+    TransRatioFunc ratio;
+    ratio.setConstant(transDouble(scaledValue()));
+    return ratio;
+}
+
 void Resistor::drawSymbol(DrawSurface &surface, const SymbolFrame &frame) const
 {
     const double body = frame.fittedBody(bodyLength);

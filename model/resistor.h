@@ -10,6 +10,7 @@ class Resistor : public PassComp
 public:
     const UnitScale &units() const override { return UnitScale::resistor(); }
     const char *helpTopicTitle() const override { return "Resistor"; }
+    TransRatioFunc impedance() const override;
 
 protected:
     void drawSymbol(DrawSurface &surface, const SymbolFrame &frame) const override;

@@ -1,5 +1,7 @@
 #include "tcircuitdocument.h"
 
+#include <algebra/matrixlid.h>
+#include <compile/circuitsolution.h>
 #include <model/circuitfile.h>
 
 #include <algorithm>
@@ -187,14 +189,6 @@ std::unique_ptr<CircTool> TCircuitDocument::takeOut(const CircTool *tool)
 {
     return takeFrom(m_tools, tool);
 }
-
-// The compile results (netlist and equations) are destroyed here once the compile exists.
-void TCircuitDocument::discardResults()
-{
-    discardMatrixLid();
-}
-
-void TCircuitDocument::discardMatrixLid() {}
 
 template<typename Visit>
 void TCircuitDocument::forEachThing(Visit visit) const

@@ -20,6 +20,11 @@
 #include <string_view>
 #include <vector>
 
+class CircuitSolution;
+class MatrixLid;
+class CompileMonitor;
+class RatioReceiver;
+
 // The document of one circuit: its components, tags and tools (owned, in insertion order),
 // its page and display settings, its compile messages and the file it lives in. Every change
 // to the circuit discards the compile results and marks the document modified; views learn of
@@ -80,10 +85,34 @@ public:
     // Ends an edit action's step: drops the compile results, marks the document modified and
     // tells the views that the circuit changed.
     void circuitEdited();
-    // Drops the compile results; every change to the circuit comes through here.
+    // Drops the compile results (equations, then netlist) and the netlist fields of the
+    // components and tags; every change to the circuit comes through here.
     void discardResults();
     // Drops the solved equations only (a numeric setting changed).
     void discardMatrixLid();
+
+    // The compile: sets the working precision from the significand bytes, clears the
+    // messages and, when a result is missing, builds the netlist and the solved equations,
+    // each stage only while no message is pending. A compile that reports messages leaves no
+    // results behind and shows the messages.
+    void compileCircuit();
+    // Shows the running compile's progress to its monitor, which may interrupt it; does
+    // nothing outside a compile.
+    void refreshCompileDialog();
+    // A running compile found a branch with more than one current source.
+    void compileBeep();
+    // The front end's compile dialog; null (the default) compiles headless. Not owned.
+    void setCompileMonitor(CompileMonitor *monitor) { m_compileMonitor = monitor; }
+    CircuitSolution *circuitSolution() const { return m_circuitSolution.get(); }
+    MatrixLid *matrixLid() const { return m_matrixLid.get(); }
+    // Compiles when needed, then evaluates the output equation (an expression over tag names)
+    // for the named independent source and hands the ratio to the receiver; errors reset the
+    // receiver and show the messages. A source name that names no independent source leaves
+    // the receiver untouched. Answers whether the receiver got a ratio.
+    bool evaluateOutputEquation(std::string_view sourceName, std::string_view equation,
+                                RatioReceiver &receiver);
+    // The working precision a compile sets for a significand-bytes value.
+    static std::uint16_t workPrecisionFor(std::uint16_t significandBytes);
 
     // Things and selection; components, then tags, then tools, each in list order.
     int thingCount() const;
@@ -165,6 +194,7 @@ private:
     };
 
     void ensureOpen();
+    void runCompileStages();
     void changeSetting();
     void resetContent();
     // The document now matches its file (or is new): not modified, nothing changed outside the
@@ -190,5 +220,10 @@ private:
     MPtrArray<CircTool> m_tools;
     MPtrArray<Message> m_messages;
     std::function<void(TCircuitDocument &)> m_messageViewHook;
+    std::unique_ptr<CircuitSolution> m_circuitSolution;
+    std::unique_ptr<MatrixLid> m_matrixLid;
+    CompileMonitor *m_compileMonitor = nullptr;
+    // The monitor of the compile that is running; null at all other times.
+    CompileMonitor *m_runningMonitor = nullptr;
     std::vector<DocumentListener *> m_listeners;
 };
