@@ -15,6 +15,7 @@ class CPoint;
 class SNode;
 class Branch;
 class RatioReceiver;
+class FractionFreeElimination;
 
 // The network equations of a compiled circuit and their solution. The unknowns are the
 // voltages of the nodes to solve (columns 0 ... N-1), then the values of the dependent sources
@@ -49,7 +50,7 @@ public:
     // Writes the current-balance rows, the voltage rows, and substitutes the dependent
     // sources away.
     void formulate();
-    // Gauss-Jordan elimination of the node columns.
+    // Solves for the node columns: afterwards row i reads x_i + sum M[i][s] u_s = 0.
     void solve();
 
     int formulationProgress() const { return m_formulationProgress; }
@@ -87,11 +88,7 @@ private:
     bool dependentSourceRow(Component &source, MArray<TransRatioFunc> &row);
 
     void orderColumns();
-    int choosePivot(int column);
-    bool normalizePivotRow(int column);
-    void eliminateBelow(int column);
-    void substituteBack();
-    int zeroNodeEntries(int row) const;
+    int choosePivot(const FractionFreeElimination &system, int column) const;
 
     int m_formulationProgress = 0;
     int m_solutionProgress = 0;

@@ -78,7 +78,10 @@ void BM_CompileRcLadder(benchmark::State &state)
 
 } // namespace
 
-// The solved ratios of a ladder keep common factors that the arithmetic does not cancel, so
-// their degrees and the time grow about four times per section from 8 sections on; 20 and
-// more sections would take hours.
-BENCHMARK(BM_CompileRcLadder)->DenseRange(5, 12, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompileRcLadder)
+    ->Arg(5)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(40)
+    ->Arg(80)
+    ->Unit(benchmark::kMillisecond);

@@ -137,11 +137,24 @@ std::vector<std::string> CircuitSketch::messages() const
 
 namespace {
 
-std::complex<double> polynomialAt(const TransPolynom &p, std::complex<double> s)
+// Horner's scheme in multi-precision complex arithmetic: in doubles, the expanded polynomial
+// of a long ladder loses every digit at frequencies in its stop band.
+struct ExactComplex
 {
-    std::complex<double> value = 0;
-    for (int i = p.degree(); i >= 0; --i)
-        value = value * s + p.coefficient(i).toDouble();
+    transDouble re;
+    transDouble im;
+};
+
+ExactComplex polynomialAt(const TransPolynom &p, std::complex<double> s)
+{
+    const transDouble sRe(s.real());
+    const transDouble sIm(s.imag());
+    ExactComplex value;
+    for (int i = p.degree(); i >= 0; --i) {
+        ExactComplex next{value.re * sRe - value.im * sIm + p.coefficient(i),
+                          value.re * sIm + value.im * sRe};
+        value = std::move(next);
+    }
     return value;
 }
 
@@ -149,5 +162,10 @@ std::complex<double> polynomialAt(const TransPolynom &p, std::complex<double> s)
 
 std::complex<double> valueAt(const TransRatioFunc &ratio, std::complex<double> s)
 {
-    return polynomialAt(ratio.numerator(), s) / polynomialAt(ratio.denominator(), s);
+    const ExactComplex n = polynomialAt(ratio.numerator(), s);
+    const ExactComplex d = polynomialAt(ratio.denominator(), s);
+    // n / d = n * conj(d) / |d|^2, formed exactly before the conversion to doubles.
+    const transDouble norm = d.re * d.re + d.im * d.im;
+    return {((n.re * d.re + n.im * d.im) / norm).toDouble(),
+            ((n.im * d.re - n.re * d.im) / norm).toDouble()};
 }

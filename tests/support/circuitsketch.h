@@ -81,5 +81,5 @@ public:
     }
 };
 
-// The ratio's value at a complex s, from its coefficients as doubles.
+// The ratio's value at a complex s, evaluated in multi-precision arithmetic.
 std::complex<double> valueAt(const TransRatioFunc &ratio, std::complex<double> s);

@@ -1,0 +1,295 @@
+#include <algebra/fractionfreeelimination.h>
+
+#include <algebra/exactquotient.h>
+#include <algebra/transratiofunc.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+TransPolynom stripped(TransPolynom p)
+{
+    p.strip();
+    return p;
+}
+
+// Per coefficient, the point of the largest term that went into it: a product's terms are the
+// pairs a_i b_j, a difference's those of both operands.
+using Bound = std::vector<std::int32_t>;
+constexpr std::int32_t noTerm = std::numeric_limits<std::int32_t>::min() / 2;
+
+Bound productBound(const TransPolynom &a, const TransPolynom &b)
+{
+    Bound bound(static_cast<std::size_t>(std::max(a.degree(), 0) + std::max(b.degree(), 0) + 1),
+                noTerm);
+    for (int i = 0; i <= a.degree(); ++i) {
+        const transDouble &ai = a.coefficient(i);
+        if (ai.isZero())
+            continue;
+        for (int j = 0; j <= b.degree(); ++j) {
+            const transDouble &bj = b.coefficient(j);
+            if (!bj.isZero()) {
+                std::int32_t &k = bound[static_cast<std::size_t>(i + j)];
+                k = std::max(k, ai.point() + bj.point());
+            }
+        }
+    }
+    return bound;
+}
+
+void widen(Bound &bound, const Bound &other)
+{
+    if (bound.size() < other.size())
+        bound.resize(other.size(), noTerm);
+    for (std::size_t k = 0; k < other.size(); ++k)
+        bound[k] = std::max(bound[k], other[k]);
+}
+
+// Sums of products cancel: where the exact coefficient is zero the rounded one is left with
+// noise at the last digits of its largest term. A coefficient more than half the work
+// precision below its largest term is taken for such a zero; without this, noise standing in
+// for a vanishing top coefficient would give the ratio a false degree (and a monic form with
+// absurd coefficients).
+void dropCancellationNoise(TransPolynom &value, const Bound &bound)
+{
+    const std::int32_t margin = transDouble::workPrecision() / 2;
+    for (int k = 0; k <= value.degree(); ++k) {
+        transDouble &c = value.coefficientAt(k);
+        if (c.isZero())
+            continue;
+        const std::int32_t largest = static_cast<std::size_t>(k) < bound.size()
+                                         ? bound[static_cast<std::size_t>(k)]
+                                         : noTerm;
+        if (c.point() < largest - margin)
+            c = transDouble::zero();
+    }
+    value.strip();
+}
+
+TransPolynom cleanProduct(const TransPolynom &a, const TransPolynom &b)
+{
+    TransPolynom product = a * b;
+    dropCancellationNoise(product, productBound(a, b));
+    return product;
+}
+
+// Whether the divisor divides p: the quotient times the divisor must give p back to within the
+// noise of the products. (The division's own remainder test compares the remainder with p's
+// smallest coefficient, which fails for polynomials whose coefficients span many orders of
+// magnitude, as those of circuits with small time constants do.)
+bool divides(const TransPolynom &divisor, const TransPolynom &p, TransPolynom *quotient = nullptr)
+{
+    if (divisor.degree() > p.degree())
+        return false;
+    TransPolynom q = exactQuotient(p, divisor);
+    TransPolynom residual = p - q * divisor;
+    Bound bound = productBound(q, divisor);
+    widen(bound, productBound(p, TransPolynom{transDouble::one()}));
+    dropCancellationNoise(residual, bound);
+    if (!residual.isZero())
+        return false;
+    if (quotient)
+        *quotient = std::move(q);
+    return true;
+}
+
+// Zero entries are kept as empty polynomials.
+void storeEntry(TransPolynom &target, TransPolynom value)
+{
+    value.strip();
+    if (value.isZero())
+        target = TransPolynom();
+    else
+        target = std::move(value);
+}
+
+} // namespace
+
+FractionFreeElimination::FractionFreeElimination(const Matrix &matrix, int nodeCount,
+                                                 int columnCount)
+    : m_nodeCount(nodeCount)
+    , m_columnCount(columnCount)
+    , m_rows(static_cast<std::size_t>(nodeCount), Row(static_cast<std::size_t>(columnCount)))
+    , m_lastStep(static_cast<std::size_t>(nodeCount), -1)
+{
+    for (int r = 0; r < nodeCount; ++r) {
+        // A common multiple of the row's denominators: the product of those that do not
+        // divide it already.
+        TransPolynom multiple{transDouble::one()};
+        for (int c = 0; c < columnCount; ++c) {
+            const TransRatioFunc &ratio = matrix.entry(r, c);
+            if (ratio.isZero())
+                continue;
+            const TransPolynom denominator = stripped(ratio.denominator());
+            if (denominator.degree() < 1)
+                continue;
+            addRowFactor(denominator);
+            if (!divides(denominator, multiple))
+                multiple = stripped(multiple * denominator);
+        }
+        Row &row = m_rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < columnCount; ++c) {
+            const TransRatioFunc &ratio = matrix.entry(r, c);
+            if (ratio.isZero())
+                continue;
+            const TransPolynom denominator = stripped(ratio.denominator());
+            const TransPolynom scale
+                = denominator.degree() < 1
+                      ? multiple * TransPolynom{denominator.coefficient(0).reciprocal()}
+                      : exactQuotient(multiple, denominator);
+            storeEntry(row[static_cast<std::size_t>(c)], cleanProduct(ratio.numerator(), scale));
+        }
+    }
+}
+
+void FractionFreeElimination::addRowFactor(const TransPolynom &factor)
+{
+    for (const TransPolynom &known : m_rowFactors) {
+        if (TransPolynom::compare(known, factor) != 0)
+            return;
+    }
+    // Kept by degree, so that the single admittances of branches (the off-diagonal entries) are
+    // tried before the products that the sums on the diagonal hold.
+    auto it = m_rowFactors.begin();
+    while (it != m_rowFactors.end() && it->degree() <= factor.degree())
+        ++it;
+    m_rowFactors.insert(it, factor);
+}
+
+const TransPolynom &FractionFreeElimination::entry(int row, int column) const
+{
+    return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+int FractionFreeElimination::zeroNodeEntries(int row) const
+{
+    int zeros = 0;
+    for (int j = 0; j < m_nodeCount; ++j) {
+        if (isZero(row, j))
+            ++zeros;
+    }
+    return zeros;
+}
+
+void FractionFreeElimination::swapRows(int a, int b)
+{
+    if (a == b)
+        return;
+    std::swap(m_rows[static_cast<std::size_t>(a)], m_rows[static_cast<std::size_t>(b)]);
+    std::swap(m_lastStep[static_cast<std::size_t>(a)], m_lastStep[static_cast<std::size_t>(b)]);
+}
+
+const TransPolynom *FractionFreeElimination::divisorOf(int row) const
+{
+    const int last = m_lastStep[static_cast<std::size_t>(row)];
+    return last < 0 ? nullptr : &m_pivots[static_cast<std::size_t>(last)];
+}
+
+void FractionFreeElimination::preparePivotRow(int step)
+{
+    const int target = step - 1;
+    if (target >= 0 && m_lastStep[static_cast<std::size_t>(step)] < target) {
+        // The row as the skipped steps would have left it: times p_target / p_last.
+        const TransPolynom &scale = m_pivots[static_cast<std::size_t>(target)];
+        const TransPolynom *divisor = divisorOf(step);
+        for (TransPolynom &value : m_rows[static_cast<std::size_t>(step)]) {
+            if (value.isZero())
+                continue;
+            const TransPolynom scaled = cleanProduct(value, scale);
+            storeEntry(value, divisor ? exactQuotient(scaled, *divisor) : scaled);
+        }
+        m_lastStep[static_cast<std::size_t>(step)] = target;
+    }
+    m_pivots.push_back(entry(step, step));
+}
+
+void FractionFreeElimination::eliminate(int step)
+{
+    const Row &pivotRow = m_rows[static_cast<std::size_t>(step)];
+    const TransPolynom &pivot = pivotRow[static_cast<std::size_t>(step)];
+    for (int r = step + 1; r < m_nodeCount; ++r) {
+        Row &row = m_rows[static_cast<std::size_t>(r)];
+        if (row[static_cast<std::size_t>(step)].isZero())
+            continue;
+        const TransPolynom factor = std::move(row[static_cast<std::size_t>(step)]);
+        row[static_cast<std::size_t>(step)] = TransPolynom();
+        const TransPolynom *divisor = divisorOf(r);
+        for (int j = step + 1; j < m_columnCount; ++j) {
+            const TransPolynom &own = row[static_cast<std::size_t>(j)];
+            const TransPolynom &above = pivotRow[static_cast<std::size_t>(j)];
+            if (own.isZero() && above.isZero())
+                continue;
+            TransPolynom value{transDouble::zero()};
+            Bound bound;
+            if (!own.isZero()) {
+                value = pivot * own;
+                bound = productBound(pivot, own);
+            }
+            if (!above.isZero()) {
+                value = value - factor * above;
+                widen(bound, productBound(factor, above));
+            }
+            dropCancellationNoise(value, bound);
+            storeEntry(row[static_cast<std::size_t>(j)],
+                       divisor && !value.isZero() ? exactQuotient(value, *divisor) : value);
+        }
+        m_lastStep[static_cast<std::size_t>(r)] = step;
+    }
+}
+
+TransRatioFunc FractionFreeElimination::solvedRatio(const TransPolynom &numerator,
+                                                    const TransPolynom &det) const
+{
+    if (numerator.isZero())
+        return TransRatioFunc();
+    TransRatioFunc ratio(numerator, det);
+    for (const TransPolynom &factor : m_rowFactors) {
+        TransPolynom reducedNumerator;
+        TransPolynom reducedDenominator;
+        while (divides(factor, ratio.denominator(), &reducedDenominator)
+               && divides(factor, ratio.numerator(), &reducedNumerator)) {
+            ratio.numerator() = stripped(std::move(reducedNumerator));
+            ratio.denominator() = stripped(std::move(reducedDenominator));
+        }
+    }
+    ratio.reduce();
+    return ratio;
+}
+
+void FractionFreeElimination::writeSolution(Matrix &matrix, int firstSourceColumn) const
+{
+    const int n = m_nodeCount;
+    const TransPolynom &det = m_pivots[static_cast<std::size_t>(n - 1)];
+    for (int i = 0; i < n; ++i) {
+        Matrix::Row &row = matrix.row(i);
+        row.clear();
+        row.extendTo(m_columnCount - 1);
+        row[i].setConstant(transDouble::one());
+    }
+    std::vector<TransPolynom> z(static_cast<std::size_t>(n));
+    for (int s = firstSourceColumn; s < m_columnCount; ++s) {
+        // Z_i = (U[i][s] det - sum over j > i of U[i][j] Z_j) / U[i][i], exactly.
+        for (int i = n - 1; i >= 0; --i) {
+            TransPolynom sum{transDouble::zero()};
+            Bound bound;
+            if (!isZero(i, s)) {
+                sum = entry(i, s) * det;
+                bound = productBound(entry(i, s), det);
+            }
+            for (int j = i + 1; j < n; ++j) {
+                const TransPolynom &zj = z[static_cast<std::size_t>(j)];
+                if (!isZero(i, j) && !zj.isZero()) {
+                    sum = sum - entry(i, j) * zj;
+                    widen(bound, productBound(entry(i, j), zj));
+                }
+            }
+            dropCancellationNoise(sum, bound);
+            storeEntry(z[static_cast<std::size_t>(i)],
+                       sum.isZero() ? sum
+                                    : exactQuotient(sum, m_pivots[static_cast<std::size_t>(i)]));
+        }
+        for (int i = 0; i < n; ++i)
+            matrix.row(i)[s] = solvedRatio(z[static_cast<std::size_t>(i)], det);
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <algebra/matrix.h>
+#include <algebra/transpolynom.h>
+
+#include <vector>
+
+// The node equations solved by fraction-free elimination on polynomial rows.
+//
+// Every row is first multiplied by a common multiple of its entries' denominators, which
+// leaves a system of polynomials in s with the same solution. The elimination then follows
+// Bareiss: at step k every row r below the pivot row that has an entry in column k becomes
+//
+//     (p_k * row_r - row_r[k] * pivot row) / p_last(r)
+//
+// where p_k is the pivot of step k and p_last(r) the pivot of the step at which row r last
+// changed (1 before its first change). Every entry is then a minor of the polynomial matrix,
+// so the division is exact and the degrees stay within those of the determinant; combining
+// ratios by cross-multiplication instead lets common factors pile up step after step, and the
+// degrees (and the time) grow exponentially with the size of the circuit. A row that a step
+// leaves alone is not rescaled: the factor it would get telescopes into the divisor of its next
+// change, or into the scaling that makes it current when it becomes the pivot row.
+//
+// Back substitution gives, for every source column, the numerators Z_i of the node values over
+// the determinant det = p_(n-1).
+class FractionFreeElimination
+{
+public:
+    // Takes the node rows 0 ... nodeCount - 1 of the formulated equations.
+    FractionFreeElimination(const Matrix &matrix, int nodeCount, int columnCount);
+
+    int nodeCount() const { return m_nodeCount; }
+    const TransPolynom &entry(int row, int column) const;
+    bool isZero(int row, int column) const { return entry(row, column).isZero(); }
+    int zeroNodeEntries(int row) const;
+
+    void swapRows(int a, int b);
+    // Makes the row at the step's position current for the step, as its pivot row.
+    void preparePivotRow(int step);
+    // Eliminates the step's column from the rows below the pivot row (prepared, non-zero pivot).
+    void eliminate(int step);
+    // Writes the solved equations into the matrix: row i reads x_i + sum M[i][s] u_s = 0 with
+    // M[i][s] = Z_i / det for the columns from firstSourceColumn on; every other entry is 0,
+    // the diagonal 1. Known factors common to Z_i and det are cancelled. All steps must be done.
+    void writeSolution(Matrix &matrix, int firstSourceColumn) const;
+
+private:
+    using Row = std::vector<TransPolynom>;
+
+    void addRowFactor(const TransPolynom &factor);
+    const TransPolynom *divisorOf(int row) const;
+    TransRatioFunc solvedRatio(const TransPolynom &numerator, const TransPolynom &det) const;
+
+    int m_nodeCount;
+    int m_columnCount;
+    std::vector<Row> m_rows;
+    // The step at which each row last changed; -1 before its first change.
+    std::vector<int> m_lastStep;
+    std::vector<TransPolynom> m_pivots;
+    // The denominators of the entries, by degree: the rows were multiplied by them, so they are
+    // the candidates for factors that the solution's numerators share with the determinant.
+    std::vector<TransPolynom> m_rowFactors;
+};
