@@ -5,6 +5,7 @@
 #include <model/circuitfile.h>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -146,30 +147,31 @@ void TCircuitDocument::addLoadedTool(std::unique_ptr<CircTool> tool)
 
 // The edit actions discard the results themselves; doing it here as well keeps a netlist from
 // ever describing a circuit that has changed under it.
-void TCircuitDocument::appendComponent(std::unique_ptr<Component> component)
+template<typename Thing>
+void TCircuitDocument::appendThing(MPtrArray<Thing> &list, std::unique_ptr<Thing> thing)
 {
     ensureOpen();
-    discardResults();
+    // Tools take no part in the netlist.
+    if constexpr (!std::is_same_v<Thing, CircTool>)
+        discardResults();
     m_modified = true;
-    component->setDocument(this);
-    m_components.append(std::move(component));
+    thing->setDocument(this);
+    list.append(std::move(thing));
+}
+
+void TCircuitDocument::appendComponent(std::unique_ptr<Component> component)
+{
+    appendThing(m_components, std::move(component));
 }
 
 void TCircuitDocument::appendTag(std::unique_ptr<CircTag> tag)
 {
-    ensureOpen();
-    discardResults();
-    m_modified = true;
-    tag->setDocument(this);
-    m_tags.append(std::move(tag));
+    appendThing(m_tags, std::move(tag));
 }
 
 void TCircuitDocument::appendTool(std::unique_ptr<CircTool> tool)
 {
-    ensureOpen();
-    m_modified = true;
-    tool->setDocument(this);
-    m_tools.append(std::move(tool));
+    appendThing(m_tools, std::move(tool));
 }
 
 // A netlist points at the components and tags it was built from, so taking one out drops it.

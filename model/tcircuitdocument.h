@@ -194,6 +194,8 @@ private:
     };
 
     void ensureOpen();
+    template<typename Thing>
+    void appendThing(MPtrArray<Thing> &list, std::unique_ptr<Thing> thing);
     void runCompileStages();
     void changeSetting();
     void resetContent();
