@@ -73,7 +73,8 @@ void timePlotSampling(benchmark::State &state)
     signal->setName(labelUnit("S1"));
     signal->appendElement(std::make_unique<CompndSig>(CompndSig::Parameters{0, 1, 0, 0, 0, 0}));
     signal->appendElement(std::make_unique<CompndSig>(CompndSig::Parameters{10, -1, 0, 0, 0, 0}));
-    signal->appendElement(std::make_unique<CompndSig>(CompndSig::Parameters{5, 0.2, 1, 0.5, 20, 0}));
+    signal->appendElement(
+        std::make_unique<CompndSig>(CompndSig::Parameters{5, 0.2, 1, 0.5, 20, 0}));
     signal->appendElement(std::make_unique<Impulse>(2.5, 0.5));
     document.appendTool(std::move(signal));
     auto owned = std::make_unique<TimePlot>();
