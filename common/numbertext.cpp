@@ -32,3 +32,11 @@ std::string formatGeneral(double value, int precision)
                                       std::chars_format::general, precision);
     return std::string(buffer, result.ptr);
 }
+
+std::string formatScientific(double value, int precision)
+{
+    char buffer[128];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, precision);
+    return std::string(buffer, result.ptr);
+}

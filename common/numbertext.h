@@ -15,3 +15,7 @@ double parseLeadingDouble(const char *text, std::size_t *consumed = nullptr);
 // fixed notation where the decimal exponent lies from -4 to precision - 1, exponent notation
 // otherwise, trailing zeros dropped (as printf's %.*g).
 std::string formatGeneral(double value, int precision);
+
+// The value in exponent notation with the given number of digits after the point and an
+// exponent of at least two digits (as printf's %.*e).
+std::string formatScientific(double value, int precision);

@@ -63,6 +63,18 @@ bool CircTool::exportData(ParameterDialogs &)
     return false;
 }
 
+bool CircTool::extendedView(ParameterDialogs &)
+{
+    return false;
+}
+
+void CircTool::fitFrame(const DrawSurface &) {}
+
+const TransFunc *CircTool::transferFunction() const
+{
+    return nullptr;
+}
+
 bool CircTool::isSignal() const
 {
     return false;

@@ -7,6 +7,7 @@
 class FactPolynom;
 class Polynom;
 class SigSolution;
+class TransFunc;
 
 // A tool on the sheet (a text block or an analysis tool): a rectangle whose corners are the
 // two points, first the top-left and second the bottom-right one.
@@ -40,6 +41,14 @@ public:
     virtual void update();
     // Runs the tool's data export dialog; answers false for a tool without an export.
     virtual bool exportData(ParameterDialogs &dialogs);
+    // Runs the tool's extended view; answers false for a tool without one.
+    virtual bool extendedView(ParameterDialogs &dialogs);
+    // Sets the rectangle to what the tool's picture needs on the surface, for a tool whose
+    // picture decides its size (a formula); the base keeps the rectangle.
+    virtual void fitFrame(const DrawSurface &surface);
+    // The transfer-function tool this tool is, for the tools that plot transfer functions;
+    // null for other tools.
+    virtual const TransFunc *transferFunction() const;
     // Whether the tool is an input signal, which the time plot can apply to a source.
     virtual bool isSignal() const;
     // An input signal's value at time t; 0 for other tools.

@@ -1,12 +1,20 @@
 #pragma once
 
+class BodePlotDialogData;
+struct BodePlotExportData;
+struct BPEPDialogData;
 struct CompndSigDialogData;
 struct GraphMarkerDialogData;
 struct ImpulseDialogData;
 class SignalDialogData;
 struct SignalExportData;
 struct TGraphParamDialogData;
+class TimePlotDialogData;
+struct TimePlotExportData;
 struct TPEPDialogData;
+struct TranFuncDialogData;
+struct TransFuncExtendedViewData;
+struct TransFuncTextExportData;
 
 // The dialogs of the analysis tools, as the front end provides them. Each dialog shows the
 // data it is given, lets the user change it and answers true for OK (the data then holds what
@@ -32,6 +40,24 @@ public:
     virtual bool graphMarkerDialog(GraphMarkerDialogData &data) = 0;
     // "Graph Parameters".
     virtual bool graphParamDialog(TGraphParamDialogData &data) = 0;
+    // "Transfer Function".
+    virtual bool tranFuncDialog(TranFuncDialogData &data) = 0;
+    // "Export Text from Transfer Function": the syntax buttons set data.syntax, "Save Text
+    // As..." writes data.text() to the chosen file, "Copy Text" puts it on the clipboard when
+    // it is not empty, "Done" closes.
+    virtual void transFuncTextExportDialog(TransFuncTextExportData &data) = 0;
+    // "Transfer Function Extended View": shows the texts until closed.
+    virtual void transFuncExtendedViewDialog(const TransFuncExtendedViewData &data) = 0;
+    // "Bode Plot Parameters"; a double-click on a row calls data.editRow.
+    virtual bool bodePlotDialog(BodePlotDialogData &data) = 0;
+    // "Bode Plot Line Parameters"; each "Line Parameters..." button calls data.editLine.
+    virtual bool bpepDialog(BPEPDialogData &data) = 0;
+    // "Export Data from Bode Plot": "Save Data As..." and "Copy Data" take data.text().
+    virtual void bodePlotDataExportDialog(BodePlotExportData &data) = 0;
+    // "Time Domain Plot Parameters".
+    virtual bool timePlotDialog(TimePlotDialogData &data) = 0;
+    // "Export Data from Time Domain Plot" for a time plot.
+    virtual void timePlotDataExportDialog(TimePlotExportData &data) = 0;
 
 protected:
     ToolDialogs() = default;

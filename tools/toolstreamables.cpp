@@ -1,5 +1,8 @@
 #include "toolstreamables.h"
 
+#include <tools/bodeline.h>
+#include <tools/bodeplot.h>
+#include <tools/bpelemparam.h>
 #include <tools/compndsig.h>
 #include <tools/filtsigterm.h>
 #include <tools/graph/graphmarker.h>
@@ -12,6 +15,8 @@
 #include <tools/signal.h>
 #include <tools/sigsolution.h>
 #include <tools/supersigsolution.h>
+#include <tools/timeplot.h>
+#include <tools/transfunc.h>
 
 #include <common/tstreamableclass.h>
 
@@ -29,4 +34,13 @@ void registerToolStreamables()
     TStreamableClass::add<NonPeriodicSigSolu>();
     TStreamableClass::add<PeriodicSigSolu>();
     TStreamableClass::add<SuperSigSolution>();
+    TStreamableClass::add<TransFunc>();
+    TStreamableClass::add<BodeLine>();
+    TStreamableClass::add<MagnitudeBodeLine>();
+    TStreamableClass::add<PhaseBodeLine>();
+    TStreamableClass::add<RealPartBodeLine>();
+    TStreamableClass::add<ImaginaryPartBodeLine>();
+    TStreamableClass::add<BPElemParam>();
+    TStreamableClass::add<BodePlot>();
+    TStreamableClass::add<TimePlot>();
 }

@@ -50,3 +50,11 @@ TEST(NumberText, FormatsLikePrintfGeneral)
     EXPECT_EQ(formatGeneral(-1234567.0, 6), "-1.23457e+06");
     EXPECT_EQ(formatGeneral(0.0, 6), "0");
 }
+
+TEST(NumberText, FormatsLikePrintfExponent)
+{
+    EXPECT_EQ(formatScientific(-1.5, 8), "-1.50000000e+00");
+    EXPECT_EQ(formatScientific(1.0 / 3.0, 8), "3.33333333e-01");
+    EXPECT_EQ(formatScientific(2.5e-123, 2), "2.50e-123");
+    EXPECT_EQ(formatScientific(0.0, 8), "0.00000000e+00");
+}

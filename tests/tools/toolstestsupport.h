@@ -80,20 +80,37 @@ public:
     std::function<bool(TPEPDialogData &)> plotLine;
     std::function<bool(GraphMarkerDialogData &)> marker;
     std::function<bool(TGraphParamDialogData &)> graphParam;
+    std::function<bool(TranFuncDialogData &)> tranFunc;
+    std::function<void(TransFuncTextExportData &)> transFuncExport;
+    std::function<void(const TransFuncExtendedViewData &)> transFuncExtendedView;
+    std::function<bool(BodePlotDialogData &)> bodePlot;
+    std::function<bool(BPEPDialogData &)> bpep;
+    std::function<void(BodePlotExportData &)> bodePlotExport;
+    std::function<bool(TimePlotDialogData &)> timePlot;
+    std::function<void(TimePlotExportData &)> timePlotExport;
     int opened = 0;
 
     bool signalDialog(SignalDialogData &data) override { return run(signal, data); }
-    void signalExportDialog(SignalExportData &data) override
-    {
-        ++opened;
-        if (signalExport)
-            signalExport(data);
-    }
+    void signalExportDialog(SignalExportData &data) override { show(signalExport, data); }
     bool impulseDialog(ImpulseDialogData &data) override { return run(impulse, data); }
     bool compndSigDialog(CompndSigDialogData &data) override { return run(compndSig, data); }
     bool plotLineDialog(TPEPDialogData &data) override { return run(plotLine, data); }
     bool graphMarkerDialog(GraphMarkerDialogData &data) override { return run(marker, data); }
     bool graphParamDialog(TGraphParamDialogData &data) override { return run(graphParam, data); }
+    bool tranFuncDialog(TranFuncDialogData &data) override { return run(tranFunc, data); }
+    void transFuncTextExportDialog(TransFuncTextExportData &data) override
+    {
+        show(transFuncExport, data);
+    }
+    void transFuncExtendedViewDialog(const TransFuncExtendedViewData &data) override
+    {
+        show(transFuncExtendedView, data);
+    }
+    bool bodePlotDialog(BodePlotDialogData &data) override { return run(bodePlot, data); }
+    bool bpepDialog(BPEPDialogData &data) override { return run(bpep, data); }
+    void bodePlotDataExportDialog(BodePlotExportData &data) override { show(bodePlotExport, data); }
+    bool timePlotDialog(TimePlotDialogData &data) override { return run(timePlot, data); }
+    void timePlotDataExportDialog(TimePlotExportData &data) override { show(timePlotExport, data); }
 
     bool passCompDialog(PassCompDialogData &) override { return false; }
     bool indepSrcDialog(NameSideDialogData &) override { return false; }
@@ -103,6 +120,13 @@ public:
     ToolDialogs *toolDialogs() override { return this; }
 
 private:
+    template<typename Data>
+    void show(const std::function<void(Data &)> &script, Data &data)
+    {
+        ++opened;
+        if (script)
+            script(data);
+    }
     template<typename Data>
     bool run(const std::function<bool(Data &)> &script, Data &data)
     {

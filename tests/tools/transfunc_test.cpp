@@ -1,0 +1,315 @@
+#include "toolcircuits.h"
+#include "toolstestsupport.h"
+
+#include <tools/evaluationclock.h>
+#include <tools/transfunc.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace {
+
+using Complex = std::complex<double>;
+
+constexpr std::int64_t evaluationTime = 1234567890;
+
+// Dates every evaluation at evaluationTime.
+class TransFuncTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        EvaluationClock::setSource([]() -> std::int64_t { return evaluationTime; });
+    }
+    void TearDown() override { EvaluationClock::setSource(nullptr); }
+
+    // A tool named T1 for the equation, driven by V1, placed in the sketch and evaluated.
+    static TransFunc &evaluated(CircuitSketch &sketch, const char *equation)
+    {
+        auto tool = std::make_unique<TransFunc>(equation, labelUnit("V1"), &sketch.document);
+        tool->setName(labelUnit("T1"));
+        tool->place({100, 300}, {300, 400}, &sketch.document);
+        TransFunc &placed = *tool;
+        sketch.document.appendTool(std::move(tool));
+        placed.update();
+        return placed;
+    }
+};
+
+// The partial fractions summed at s: c / (s - p)^n, with c̄ / (s - p̄)^n for a complex pole.
+Complex partialFractionsAt(const PartFracFunc &fractions, Complex s)
+{
+    Complex sum = 0.0;
+    for (const PartFrac &term : fractions.terms()) {
+        const Complex p = term.pole().value();
+        sum += term.residue() / std::pow(s - p, term.power());
+        if (!term.isRealPole())
+            sum += std::conj(term.residue()) / std::pow(s - std::conj(p), term.power());
+    }
+    return sum;
+}
+
+// K · Π (s - z) / Π (s - p) over the tool's roots, conjugates included.
+Complex rootFormAt(const TransFunc &tool, Complex s, double gain)
+{
+    const auto product = [s](const FactPolynom &roots) {
+        Complex value = 1.0;
+        for (const Root &root : roots.roots()) {
+            Complex factor = s - root.value();
+            if (!root.isReal())
+                factor *= s - std::conj(root.value());
+            value *= std::pow(factor, root.multiplicity());
+        }
+        return value;
+    };
+    return gain * product(tool.numeratorRoots()) / product(tool.denominatorRoots());
+}
+
+void expectNear(Complex expected, Complex actual, double relative = 1e-9)
+{
+    EXPECT_LE(std::abs(actual - expected), relative * std::abs(expected) + 1e-15)
+        << actual << " instead of " << expected;
+}
+
+struct CircuitCase
+{
+    const char *name;
+    std::function<void(CircuitSketch &)> draw;
+    const char *equation;
+    std::function<Complex(Complex)> expected;
+};
+
+class EvaluatedCircuit : public TransFuncTest, public ::testing::WithParamInterface<CircuitCase>
+{
+};
+
+} // namespace
+
+// The whole function (improper terms + ratio) is the circuit's, the ratio is the gain times
+// the root factors, and the partial fractions sum back to the ratio.
+TEST_P(EvaluatedCircuit, MatchesTheClosedFormInEveryForm)
+{
+    CircuitSketch sketch;
+    GetParam().draw(sketch);
+    const TransFunc &tool = evaluated(sketch, GetParam().equation);
+    ASSERT_TRUE(sketch.messages().empty());
+    EXPECT_TRUE(tool.isEvaluated());
+    EXPECT_EQ(evaluationTime, tool.lastEvaluation());
+    const RatioFunc &ratio = tool.ratio();
+    const Complex gain = ratio.numerator().coefficient(ratio.numerator().degree());
+    for (const Complex s : {Complex(0, 300), Complex(-200, 5000), Complex(0, 2e4)}) {
+        expectNear(GetParam().expected(s), tool.improperTerms().evaluate(s) + ratio.evaluate(s));
+        expectNear(GetParam().expected(s), tool.wholeRatio().evaluate(s));
+        expectNear(ratio.evaluate(s), rootFormAt(tool, s, gain.real()));
+        if (ratio.numerator().degree() < ratio.denominator().degree())
+            expectNear(ratio.evaluate(s), partialFractionsAt(tool.partialFractions(), s));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Circuits, EvaluatedCircuit,
+    ::testing::Values(
+        CircuitCase{"Divider", ToolCircuits::divider, "Vout", [](Complex) { return 0.75; }},
+        CircuitCase{"RcLowPass", ToolCircuits::rcLowPass, "Vout", ToolCircuits::rcLowPassAt},
+        CircuitCase{"RlcBandPass", ToolCircuits::rlcBandPass, "Vout", ToolCircuits::rlcBandPassAt},
+        CircuitCase{"Admittance", ToolCircuits::admittance, "IC+IR", ToolCircuits::admittanceAt},
+        CircuitCase{"ConstantResistance", ToolCircuits::constantResistance, "IA+IB",
+                    [](Complex) { return 1e-3; }}),
+    [](const auto &param) { return std::string(param.param.name); });
+
+// H = K s / (s² + 2αs + ω0²) with K = R/L = 1e4, α = 5000, ω0 = 1e4: a zero at 0, one complex
+// pole entry for the pair, and the impulse response K e^(-αt) (cos ωd t - α/ωd sin ωd t).
+TEST_F(TransFuncTest, BandPassHasItsPolesZeroGainAndImpulseResponse)
+{
+    CircuitSketch sketch;
+    ToolCircuits::rlcBandPass(sketch);
+    const TransFunc &tool = evaluated(sketch, "Vout");
+    ASSERT_EQ(1, tool.numeratorRoots().count());
+    EXPECT_NEAR(0.0, std::abs(tool.numeratorRoots().roots()[0].value()), 1e-9);
+    ASSERT_EQ(1, tool.denominatorRoots().count());
+    const double alpha = 5000, wd = 5000 * std::sqrt(3.0);
+    const Complex pole = tool.denominatorRoots().roots()[0].value();
+    EXPECT_NEAR(-alpha, pole.real(), 1e-6);
+    EXPECT_NEAR(wd, std::abs(pole.imag()), 1e-6);
+    EXPECT_NEAR(1e4, tool.ratio().numerator().coefficient(1).real(), 1e-6);
+    EXPECT_TRUE(tool.cancelledNumeratorRoots().roots().isEmpty());
+    EXPECT_FALSE(tool.hasImproperTerms());
+    for (const double t : {0.0, 1e-4, 3e-4, 1e-3}) {
+        const double h
+            = 1e4 * std::exp(-alpha * t) * (std::cos(wd * t) - alpha / wd * std::sin(wd * t));
+        EXPECT_NEAR(h, tool.valueAt(t), 1e-6 * 1e4);
+    }
+    EXPECT_EQ(0.0, tool.valueAt(-1e-4));
+}
+
+// Y = sC + 1/(R + sL): the quotient sC goes to the improper terms, 1/(s + 1000) stays.
+TEST_F(TransFuncTest, ImproperRatioKeepsTheQuotientApart)
+{
+    CircuitSketch sketch;
+    ToolCircuits::admittance(sketch);
+    const TransFunc &tool = evaluated(sketch, "IC+IR");
+    EXPECT_TRUE(tool.hasImproperTerms());
+    ASSERT_EQ(1, tool.improperTerms().degree());
+    EXPECT_NEAR(1e-6, tool.improperTerms().coefficient(1).real(), 1e-15);
+    EXPECT_NEAR(0.0, tool.improperTerms().coefficient(0).real(), 1e-15);
+    ASSERT_EQ(1, tool.denominatorRoots().count());
+    EXPECT_NEAR(-1000.0, tool.denominatorRoots().roots()[0].value().real(), 1e-9);
+    expectNear(1.0, tool.ratio().numerator().coefficient(0));
+}
+
+// L = R²C: numerator and denominator share the double root -1/(RC), which cancels whole.
+TEST_F(TransFuncTest, ConstantResistanceCancelsTheSharedRoots)
+{
+    CircuitSketch sketch;
+    ToolCircuits::constantResistance(sketch);
+    const TransFunc &tool = evaluated(sketch, "IA+IB");
+    EXPECT_TRUE(tool.numeratorRoots().roots().isEmpty());
+    EXPECT_TRUE(tool.denominatorRoots().roots().isEmpty());
+    const auto multiplicityAt = [](const FactPolynom &roots, double at) {
+        int total = 0;
+        for (const Root &root : roots.roots()) {
+            EXPECT_NEAR(at, root.value().real(), 1e-3);
+            total += root.multiplicity() * (root.isReal() ? 1 : 2);
+        }
+        return total;
+    };
+    EXPECT_EQ(2, multiplicityAt(tool.cancelledNumeratorRoots(), -1000.0));
+    EXPECT_EQ(2, multiplicityAt(tool.cancelledDenominatorRoots(), -1000.0));
+    EXPECT_TRUE(tool.partialFractions().terms().isEmpty());
+}
+
+// (s + 1)² / ((s + 1)(s + 3)(s + 4)): one factor s + 1 cancels, one stays in the numerator.
+TEST_F(TransFuncTest, CancellationTakesTheSmallerMultiplicity)
+{
+    TransFunc tool;
+    const transDouble one(1.0);
+    tool.setRatio(TransRatioFunc({one, transDouble(2.0), one},
+                                 {transDouble(12.0), transDouble(19.0), transDouble(8.0), one}));
+    ASSERT_EQ(1, tool.numeratorRoots().count());
+    EXPECT_EQ(Root(-1.0, 1), tool.numeratorRoots().roots()[0]);
+    ASSERT_EQ(1, tool.cancelledNumeratorRoots().count());
+    EXPECT_EQ(1, tool.cancelledNumeratorRoots().roots()[0].multiplicity());
+    ASSERT_EQ(1, tool.cancelledDenominatorRoots().count());
+    EXPECT_NEAR(-1.0, tool.cancelledDenominatorRoots().roots()[0].value().real(), 1e-12);
+    ASSERT_EQ(2, tool.denominatorRoots().count());
+    // (s + 1) / ((s + 3)(s + 4)) = -2 / (s + 3) + 3 / (s + 4).
+    for (const double t : {0.0, 0.5, 2.0})
+        EXPECT_NEAR(-2 * std::exp(-3 * t) + 3 * std::exp(-4 * t), tool.valueAt(t), 1e-12);
+}
+
+// Equal degrees are not divided; zero top coefficients do not count as degree.
+TEST_F(TransFuncTest, DividesOnlyWhenTheTrueNumeratorDegreeIsHigher)
+{
+    TransFunc biproper;
+    biproper.setRatio(
+        TransRatioFunc({transDouble(0.0), transDouble(1.0)}, {transDouble(2.0), transDouble(1.0)}));
+    EXPECT_FALSE(biproper.hasImproperTerms());
+    EXPECT_EQ(1, biproper.ratio().numerator().degree());
+
+    // s² / (s + 1 + 0·s²): the stored degrees are equal, the true ones are not.
+    TransFunc improper;
+    improper.setRatio(TransRatioFunc({transDouble(0.0), transDouble(0.0), transDouble(1.0)},
+                                     {transDouble(1.0), transDouble(1.0), transDouble(0.0)}));
+    EXPECT_TRUE(improper.hasImproperTerms());
+    expectNear(Complex(4.0 / 3.0), improper.wholeRatio().evaluate(2.0), 1e-12);
+    EXPECT_LT(improper.ratio().numerator().degree(), improper.ratio().denominator().degree());
+}
+
+// A faulty equation resets the ratio and the roots but keeps the date and the improper
+// terms; a source that does not exist changes nothing.
+TEST_F(TransFuncTest, ErrorsResetAndUnknownSourcesLeaveTheToolAlone)
+{
+    CircuitSketch sketch;
+    ToolCircuits::admittance(sketch);
+    TransFunc &tool = evaluated(sketch, "IC+IR");
+    EvaluationClock::setSource([]() -> std::int64_t { return 1; });
+
+    tool.setInputSource(labelUnit("V9"));
+    tool.update();
+    EXPECT_EQ(1, tool.denominatorRoots().count());
+    EXPECT_TRUE(sketch.messages().empty());
+
+    tool.setInputSource(labelUnit("V1"));
+    tool.setOutputEquation("IC+");
+    tool.update();
+    EXPECT_EQ(std::vector<std::string>{"Incorrect equation syntax"}, sketch.messages());
+    EXPECT_EQ(Polynom(0.0), tool.ratio().numerator());
+    EXPECT_EQ(Polynom(1.0), tool.ratio().denominator());
+    EXPECT_TRUE(tool.denominatorRoots().roots().isEmpty());
+    EXPECT_TRUE(tool.partialFractions().terms().isEmpty());
+    EXPECT_TRUE(tool.hasImproperTerms());
+    EXPECT_TRUE(tool.isEvaluated());
+    EXPECT_EQ(evaluationTime, tool.lastEvaluation());
+}
+
+namespace {
+
+std::vector<std::uint8_t> recordOf(const TStreamableBase &object)
+{
+    opstream os;
+    os.writeObject(object);
+    return os.takeBytes();
+}
+
+} // namespace
+
+TEST_F(TransFuncTest, RecordRoundTripsEveryField)
+{
+    CircuitSketch sketch;
+    ToolCircuits::constantResistance(sketch);
+    TransFunc &tool = evaluated(sketch, "IA+IB");
+    tool.setShowsOI(false);
+    const auto copy = roundTrip(tool);
+    ASSERT_NE(nullptr, copy);
+    EXPECT_EQ(recordOf(tool), recordOf(*copy));
+    EXPECT_EQ("IA+IB", copy->outputEquation());
+    EXPECT_FALSE(copy->showsOI());
+    EXPECT_EQ(evaluationTime, copy->lastEvaluation());
+    EXPECT_EQ(2, copy->cancelledDenominatorRoots().roots()[0].multiplicity()
+                     * (copy->cancelledDenominatorRoots().count()));
+}
+
+// Version 2 has no numerator roots, cancelled lists, accuracies or date: it reads as
+// evaluated now. Version 1 holds its output equation as a label.
+TEST_F(TransFuncTest, OlderRecordsReadAsEvaluatedNow)
+{
+    TransFunc base;
+    base.place({10, 20}, {30, 40}, nullptr);
+    FactPolynom poles;
+    poles.append(Root(-2.0));
+    for (const std::uint32_t version : {1u, 2u}) {
+        const OldRecord old("TransFunc", version, [&](opstream &os) {
+            os.writeBaseOf<CircTool>(base);
+            if (version == 1)
+                os.writeObject(labelUnit("Va-Vb"));
+            else
+                os.writeObject(VString("Va-Vb"));
+            os.writeObject(labelUnit("V1"));
+            os.writeBool32(false);
+            os.writeBool32(true);
+            os.writePointer(nullptr);
+            const RatioFunc ratio(Polynom(4.0), Polynom{2.0, 1.0});
+            os.writePointer(&ratio);
+            os.writePointer(&poles);
+            os.writePointer(nullptr);
+        });
+        TransFunc tool;
+        ASSERT_TRUE(readOldRecord(old, tool)) << version;
+        EXPECT_EQ("Va-Vb", tool.outputEquation());
+        EXPECT_EQ((Rect{10, 20, 30, 40}), tool.rect());
+        EXPECT_FALSE(tool.showsOI());
+        EXPECT_EQ((Polynom{2.0, 1.0}), tool.ratio().denominator());
+        EXPECT_EQ(1, tool.denominatorRoots().count());
+        EXPECT_TRUE(tool.numeratorRoots().roots().isEmpty());
+        EXPECT_TRUE(tool.cancelledNumeratorRoots().roots().isEmpty());
+        EXPECT_EQ(0.0, tool.denominatorRootAccuracy());
+        EXPECT_TRUE(tool.isEvaluated());
+        EXPECT_EQ(evaluationTime, tool.lastEvaluation());
+        // Missing objects are there, empty.
+        EXPECT_FALSE(tool.hasImproperTerms());
+        EXPECT_TRUE(tool.partialFractions().terms().isEmpty());
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+class BodePlot;
+
+// "Export Data from Bode Plot": the decade range and unit (filled from the plot), "Data
+// Points" (filled with "100") and "Log(freq)" / "freq".
+struct BodePlotExportData
+{
+    // The most rows an export writes, whatever the field says.
+    static constexpr int maxDataPoints = 1000000;
+
+    const BodePlot *plot = nullptr;
+    std::string startDecade;
+    std::string decades;
+    std::string dataPoints = "100";
+    bool radiansPerSecond = true;
+    bool logFrequency = true;
+
+    static BodePlotExportData from(const BodePlot &plot);
+    // The text to save or copy, from the fields as they stand.
+    std::string text() const;
+};

@@ -1,0 +1,172 @@
+#include "bpelemparam.h"
+
+#include <tools/bodeplot.h>
+
+#include <algebra/complexarith.h>
+
+#include <common/ipstream.h>
+#include <common/opstream.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Σ |c_i| r^i by Horner's scheme: the size of the terms whose sum is the polynomial at |s| = r.
+double termBound(const Polynom &p, double r)
+{
+    double bound = 0.0;
+    for (int i = p.degree(); i >= 0; --i)
+        bound = bound * r + ComplexArith::modulus(p.coefficient(i));
+    return bound;
+}
+
+} // namespace
+
+BPElemParam::BPElemParam()
+{
+    claimLines();
+}
+
+BPElemParam::BPElemParam(const labelUnit &toolName)
+    : BPElemParam()
+{
+    name = toolName;
+}
+
+BPElemParam::BPElemParam(const BPElemParam &other)
+    : TStreamableBase(other)
+    , name(other.name)
+    , ratio(other.ratio)
+    , magnitudeMode(other.magnitudeMode)
+    , phaseMode(other.phaseMode)
+    , m_owner(other.m_owner)
+    , m_magnitudeLine(other.m_magnitudeLine)
+    , m_phaseLine(other.m_phaseLine)
+    , m_realLine(other.m_realLine)
+    , m_imaginaryLine(other.m_imaginaryLine)
+{
+    claimLines();
+}
+
+BPElemParam &BPElemParam::operator=(const BPElemParam &other)
+{
+    name = other.name;
+    ratio = other.ratio;
+    magnitudeMode = other.magnitudeMode;
+    phaseMode = other.phaseMode;
+    m_owner = other.m_owner;
+    m_magnitudeLine = other.m_magnitudeLine;
+    m_phaseLine = other.m_phaseLine;
+    m_realLine = other.m_realLine;
+    m_imaginaryLine = other.m_imaginaryLine;
+    claimLines();
+    return *this;
+}
+
+template<typename Element>
+auto BPElemParam::lineOf(Element &element, BodeLineKind kind) -> LineOf<Element> &
+{
+    switch (kind) {
+    case BodeLineKind::Magnitude:
+        return element.m_magnitudeLine;
+    case BodeLineKind::Phase:
+        return element.m_phaseLine;
+    case BodeLineKind::Real:
+        return element.m_realLine;
+    case BodeLineKind::Imaginary:
+        break;
+    }
+    return element.m_imaginaryLine;
+}
+
+const BodeLine &BPElemParam::line(BodeLineKind kind) const
+{
+    return lineOf(*this, kind);
+}
+
+BodeLine &BPElemParam::line(BodeLineKind kind)
+{
+    return lineOf(*this, kind);
+}
+
+bool BPElemParam::hasShownLine() const
+{
+    for (const BodeLineKind kind : bodeLineKinds) {
+        if (line(kind).parameters().shown)
+            return true;
+    }
+    return false;
+}
+
+bool BPElemParam::radiansPerSecond() const
+{
+    return !m_owner || m_owner->radiansPerSecond();
+}
+
+FrequencyResponse BPElemParam::response(double x, bool radiansPerSecond) const
+{
+    const double omega = std::pow(10.0, x);
+    const double radius = radiansPerSecond ? omega : omega * (2.0 * std::numbers::pi);
+    const std::complex<double> s(0.0, radius);
+    const std::complex<double> denominator = ratio.denominator().evaluate(s);
+    FrequencyResponse h;
+    h.value = ComplexArith::divide(ratio.numerator().evaluate(s), denominator);
+    h.resolution = ComplexArith::epsilon * termBound(ratio.numerator(), radius)
+                   / ComplexArith::modulus(denominator);
+    return h;
+}
+
+void BPElemParam::resample(std::int64_t start, std::int64_t decades, double samplesPerDecade)
+{
+    for (const BodeLineKind kind : bodeLineKinds)
+        line(kind).clear();
+    const bool radians = radiansPerSecond();
+    for (std::int64_t d = start; d < start + decades; ++d) {
+        for (double k = samplesPerDecade; k > 0.0; k -= 1.0) {
+            const FrequencyResponse h
+                = response(static_cast<double>(d) + (1.0 - k / samplesPerDecade), radians);
+            for (const BodeLineKind kind : bodeLineKinds)
+                line(kind).addSample(h);
+        }
+    }
+    for (const BodeLineKind kind : bodeLineKinds) {
+        BodeLine &curve = line(kind);
+        if (curve.parameters().shown)
+            curve.parameters().recomputeMarkers(curve);
+    }
+}
+
+void BPElemParam::claimLines()
+{
+    for (const BodeLineKind kind : bodeLineKinds)
+        line(kind).setElement(this);
+}
+
+void BPElemParam::write(opstream &os) const
+{
+    os.writeObject(name);
+    os.writeObject(ratio);
+    os.writeInt32(magnitudeMode);
+    os.writeObject(m_magnitudeLine);
+    os.writeInt32(phaseMode);
+    os.writeObject(m_phaseLine);
+    os.writeObject(m_realLine);
+    os.writeObject(m_imaginaryLine);
+}
+
+// A version-1 record holds the name and the ratio; modes and lines keep their defaults.
+void BPElemParam::read(ipstream &is, std::uint32_t version)
+{
+    is.readObject(name);
+    is.readObject(ratio);
+    if (version >= 2) {
+        magnitudeMode = is.readInt32();
+        is.readObject(m_magnitudeLine);
+        phaseMode = is.readInt32();
+        is.readObject(m_phaseLine);
+        is.readObject(m_realLine);
+        is.readObject(m_imaginaryLine);
+    }
+    claimLines();
+}

@@ -1,0 +1,6 @@
+#include "imaginarypartbodeline.h"
+
+#include <common/ipstream.h>
+#include <common/opstream.h>
+
+ZENODYNE_BASE_RECORD(ImaginaryPartBodeLine, BodeLine)

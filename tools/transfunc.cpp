@@ -1,0 +1,306 @@
+#include "transfunc.h"
+
+#include <tools/evaluationclock.h>
+#include <tools/tooldialogs.h>
+#include <tools/tranfuncdialogdata.h>
+#include <tools/transfuncextendedviewdata.h>
+#include <tools/transfuncformula.h>
+#include <tools/transfunctextexportdata.h>
+
+#include <algebra/transratiofunc.h>
+#include <model/parameterdialogs.h>
+#include <model/tcircuitdocument.h>
+
+#include <common/ipstream.h>
+#include <common/numbertext.h>
+#include <common/opstream.h>
+
+#include <cmath>
+
+namespace {
+
+// The terms of one polynomial of the text export, from power 0 to the stored degree.
+std::string exportTerms(const Polynom &p, TransFunc::TextSyntax syntax)
+{
+    using Syntax = TransFunc::TextSyntax;
+    std::string text;
+    for (int n = 0; n <= p.degree(); ++n) {
+        const double c = p.coefficient(n).real();
+        if (n == 0) {
+            text += formatGeneral(c, 6);
+            continue;
+        }
+        if (syntax == Syntax::CoefficientList) {
+            text += "," + formatGeneral(c, 6);
+            continue;
+        }
+        text += (c < 0.0 ? " - " : " + ") + formatGeneral(std::abs(c), 6);
+        const std::string power = std::to_string(n);
+        if (n == 1)
+            text += "*s";
+        else if (syntax == Syntax::PowerCaret)
+            text += "*s^" + power;
+        else if (syntax == Syntax::PowerStars)
+            text += "*s**" + power;
+        else
+            text += "*pow(s," + power + ")";
+    }
+    return text;
+}
+
+template<typename T>
+void readOwned(ipstream &is, std::unique_ptr<T> &field)
+{
+    field = is.readOwnedPointer<T>();
+    // The tool holds all its derived objects at all times; a record without one gets it empty.
+    if (!field)
+        field = std::make_unique<T>();
+}
+
+void writeTime(opstream &os, std::int64_t seconds)
+{
+    const auto bits = static_cast<std::uint64_t>(seconds);
+    os.writeWord32(static_cast<std::uint32_t>(bits));
+    os.writeWord32(static_cast<std::uint32_t>(bits >> 32));
+}
+
+std::int64_t readTime(ipstream &is)
+{
+    const std::uint64_t low = is.readWord32();
+    const std::uint64_t high = is.readWord32();
+    return static_cast<std::int64_t>(low | (high << 32));
+}
+
+} // namespace
+
+TransFunc::TransFunc()
+    : m_improperTerms(std::make_unique<Polynom>())
+    , m_ratio(std::make_unique<RatioFunc>())
+    , m_numeratorRoots(std::make_unique<FactPolynom>())
+    , m_denominatorRoots(std::make_unique<FactPolynom>())
+    , m_cancelledNumeratorRoots(std::make_unique<FactPolynom>())
+    , m_cancelledDenominatorRoots(std::make_unique<FactPolynom>())
+    , m_partialFractions(std::make_unique<PartFracFunc>())
+{
+}
+
+TransFunc::TransFunc(std::string_view outputEquation, const labelUnit &inputSource,
+                     TCircuitDocument *document)
+    : TransFunc()
+{
+    m_outputEquation = outputEquation;
+    m_inputSource = inputSource;
+    setDocument(document);
+}
+
+TransFunc::~TransFunc() = default;
+
+bool TransFunc::editParameters(ParameterDialogs &dialogs)
+{
+    ToolDialogs *tools = dialogs.toolDialogs();
+    if (!tools)
+        return false;
+    TranFuncDialogData data = TranFuncDialogData::from(*this);
+    if (!tools->tranFuncDialog(data))
+        return false;
+    data.applyTo(*this);
+    return true;
+}
+
+bool TransFunc::exportData(ParameterDialogs &dialogs)
+{
+    ToolDialogs *tools = dialogs.toolDialogs();
+    if (!tools)
+        return false;
+    TransFuncTextExportData data{this};
+    tools->transFuncTextExportDialog(data);
+    return true;
+}
+
+bool TransFunc::extendedView(ParameterDialogs &dialogs)
+{
+    ToolDialogs *tools = dialogs.toolDialogs();
+    if (!tools)
+        return false;
+    tools->transFuncExtendedViewDialog(TransFuncExtendedViewData::from(*this));
+    return true;
+}
+
+TransFuncFormula TransFunc::formula(const DrawSurface &surface) const
+{
+    TransFuncFormula formula(surface, firstPoint());
+    bool drawn = false;
+    if (!name().isEmpty()) {
+        formula.addName(name().view());
+        drawn = true;
+    }
+    if (m_showOI && m_outputEquation.length() != 0 && !m_inputSource.isEmpty()) {
+        if (drawn)
+            formula.addEquals();
+        formula.addTextFraction(m_outputEquation.view(), m_inputSource.view());
+        drawn = true;
+    }
+    if (m_showSDomain && m_ratio->numerator().degree() >= 0
+        && m_ratio->denominator().degree() >= 0) {
+        if (drawn)
+            formula.addEquals();
+        formula.addRowFraction(TransFuncFormula::polynomialRow(m_ratio->numerator()),
+                               TransFuncFormula::polynomialRow(m_ratio->denominator()));
+    }
+    return formula;
+}
+
+void TransFunc::paint(DrawSurface &surface) const
+{
+    formula(surface).draw(surface, roleColor(ColorRole::Font));
+    if (isSelected()) {
+        surface.setPen(bodyPen(ColorRole::Component));
+        CircTool::paint(surface);
+    }
+}
+
+void TransFunc::fitFrame(const DrawSurface &surface)
+{
+    const Rect frame = formula(surface).frame();
+    const Point label = labelPoint();
+    CircTool::place({frame.left, frame.top}, {frame.right, frame.bottom}, document());
+    setLabelPoint(label);
+}
+
+void TransFunc::update()
+{
+    if (TCircuitDocument *owner = document())
+        owner->evaluateOutputEquation(m_inputSource.view(), m_outputEquation.view(), *this);
+}
+
+double TransFunc::valueAt(double t) const
+{
+    return m_partialFractions->response(t);
+}
+
+// The degrees are compared after stripping, so that zero top coefficients of an evaluated
+// ratio cannot hide an improper one (whose polynomial part the partial fractions would lose).
+void TransFunc::setRatio(const TransRatioFunc &evaluated)
+{
+    TransPolynom numerator = evaluated.numerator();
+    TransPolynom denominator = evaluated.denominator();
+    numerator.strip();
+    denominator.strip();
+    if (numerator.degree() > denominator.degree()) {
+        TransPolynom quotient;
+        quotient.setZero();
+        TransPolynom remainder;
+        numerator.divide(denominator, quotient, remainder);
+        *m_improperTerms = Polynom(quotient);
+        numerator = remainder;
+    } else {
+        *m_improperTerms = Polynom(0.0);
+    }
+    TransRatioFunc proper(numerator, denominator);
+    proper.reduce();
+    const double gain = proper.normalizeMonic().toDouble();
+
+    m_numeratorRoots->factor(Polynom(proper.numerator()), m_numeratorRootAccuracy);
+    m_denominatorRoots->factor(Polynom(proper.denominator()), m_denominatorRootAccuracy);
+    FactPolynom::cancelCommonRoots(*m_numeratorRoots, *m_denominatorRoots,
+                                   *m_cancelledNumeratorRoots, *m_cancelledDenominatorRoots);
+
+    Polynom rebuiltNumerator(1.0);
+    rebuiltNumerator.multiplyByRoots(*m_numeratorRoots);
+    rebuiltNumerator *= gain;
+    Polynom rebuiltDenominator(1.0);
+    rebuiltDenominator.multiplyByRoots(*m_denominatorRoots);
+    *m_ratio = RatioFunc(std::move(rebuiltNumerator), std::move(rebuiltDenominator));
+    m_partialFractions->expand(m_ratio->numerator(), *m_denominatorRoots);
+
+    m_evaluated = true;
+    m_lastEvaluation = EvaluationClock::now();
+}
+
+void TransFunc::reset()
+{
+    *m_ratio = RatioFunc();
+    m_numeratorRoots->clear();
+    m_denominatorRoots->clear();
+    m_cancelledNumeratorRoots->clear();
+    m_cancelledDenominatorRoots->clear();
+    *m_partialFractions = PartFracFunc();
+}
+
+bool TransFunc::hasImproperTerms() const
+{
+    return !m_improperTerms->isZero();
+}
+
+RatioFunc TransFunc::wholeRatio() const
+{
+    if (!hasImproperTerms())
+        return *m_ratio;
+    return RatioFunc(m_ratio->numerator() + *m_improperTerms * m_ratio->denominator(),
+                     m_ratio->denominator());
+}
+
+std::string TransFunc::formulaText(TextSyntax syntax) const
+{
+    return std::string(name().view()) + " = ( " + exportTerms(m_ratio->numerator(), syntax)
+           + " )/( " + exportTerms(m_ratio->denominator(), syntax) + " )";
+}
+
+void TransFunc::write(opstream &os) const
+{
+    os.writeBaseOf<CircTool>(*this);
+    os.writeObject(m_outputEquation);
+    os.writeObject(m_inputSource);
+    os.writeBool32(m_showOI);
+    os.writeBool32(m_showSDomain);
+    os.writePointer(m_improperTerms.get());
+    os.writePointer(m_ratio.get());
+    os.writePointer(m_numeratorRoots.get());
+    os.writePointer(m_denominatorRoots.get());
+    os.writePointer(m_cancelledNumeratorRoots.get());
+    os.writePointer(m_cancelledDenominatorRoots.get());
+    os.writeDouble(m_numeratorRootAccuracy);
+    os.writeDouble(m_denominatorRootAccuracy);
+    os.writeBool32(m_evaluated);
+    writeTime(os, m_lastEvaluation);
+    os.writePointer(m_partialFractions.get());
+}
+
+// Records before version 3 hold neither the numerator roots nor the cancelled roots, the
+// accuracies or the date; they were written by evaluated tools, dated now.
+void TransFunc::read(ipstream &is, std::uint32_t version)
+{
+    is.readBaseOf<CircTool>(*this);
+    if (version < 2) {
+        labelUnit equation;
+        is.readObject(equation);
+        m_outputEquation = equation.view();
+    } else {
+        is.readObject(m_outputEquation);
+    }
+    is.readObject(m_inputSource);
+    m_showOI = is.readBool32();
+    m_showSDomain = is.readBool32();
+    readOwned(is, m_improperTerms);
+    readOwned(is, m_ratio);
+    if (version >= 3) {
+        readOwned(is, m_numeratorRoots);
+        readOwned(is, m_denominatorRoots);
+        readOwned(is, m_cancelledNumeratorRoots);
+        readOwned(is, m_cancelledDenominatorRoots);
+        m_numeratorRootAccuracy = is.readDouble();
+        m_denominatorRootAccuracy = is.readDouble();
+        m_evaluated = is.readBool32();
+        m_lastEvaluation = readTime(is);
+    } else {
+        m_numeratorRoots = std::make_unique<FactPolynom>();
+        readOwned(is, m_denominatorRoots);
+        m_cancelledNumeratorRoots = std::make_unique<FactPolynom>();
+        m_cancelledDenominatorRoots = std::make_unique<FactPolynom>();
+        m_numeratorRootAccuracy = 0.0;
+        m_denominatorRootAccuracy = 0.0;
+        m_evaluated = true;
+        m_lastEvaluation = EvaluationClock::now();
+    }
+    readOwned(is, m_partialFractions);
+}
