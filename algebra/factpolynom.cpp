@@ -2,7 +2,10 @@
 
 #include <algebra/complexarith.h>
 #include <algebra/polynom.h>
+#include <algebra/polynomvalues.h>
 #include <algebra/rootsearch.h>
+#include <algebra/transpolynom.h>
+#include <algebra/transpolynomvalues.h>
 
 #include <common/ipstream.h>
 #include <common/opstream.h>
@@ -28,7 +31,7 @@ double worseAccuracy(double a, double b)
 // the derivative vanishes and the iteration can be thrown onto another root, which it then
 // answers as a perfect refinement. A refinement that moved the root by more than 1 % has not
 // refined it: the found root stays, with that move as its accuracy figure.
-RootSearch::Refined refinedRoot(const Polynom &q, Complex found)
+RootSearch::Refined refinedRoot(const PolynomialValues &q, Complex found)
 {
     const RootSearch::Refined refined = RootSearch::refineRoot(q, found);
     const double move = ComplexArith::modulus(refined.root - found);
@@ -38,7 +41,120 @@ RootSearch::Refined refinedRoot(const Polynom &q, Complex found)
     return {found, size == 0.0 ? move : move / size};
 }
 
+// Polynomials whose roots have a geometric mean modulus within 2^-maxUnscaledExponent ...
+// 2^maxUnscaledExponent are searched unscaled.
+constexpr int maxUnscaledExponent = 4;
+
+// The binary exponent of the geometric mean of the root moduli of the monic q with a non-zero
+// constant term: log2 |q(0)| / deg q, rounded.
+int rootScaleExponent(const Polynom &q)
+{
+    const double logMean = std::log2(ComplexArith::modulus(q.coefficient(0))) / q.degree();
+    if (!std::isfinite(logMean))
+        return 0;
+    return static_cast<int>(std::lround(logMean));
+}
+
+// The coefficients of q(2^e u) / 2^(e n): monic again, with roots 2^-e times those of q.
+Polynom scaledVariable(const Polynom &q, int exponent)
+{
+    Polynom scaled = q;
+    const int n = q.degree();
+    for (int k = 0; k < n; ++k) {
+        const Complex c = q.coefficient(k);
+        const int shift = exponent * (k - n);
+        scaled.setCoefficient(k, {std::ldexp(c.real(), shift), std::ldexp(c.imag(), shift)});
+    }
+    return scaled;
+}
+
+// log256 |c| of a non-zero exact number, from its point and first two digits.
+double logBase256(const transDouble &c)
+{
+    const double leading = c.digit(0) + (c.length() > 1 ? c.digit(1) / 256.0 : 0.0);
+    return (c.point() - 1) + std::log2(leading) / 8.0;
+}
+
+// The coefficients of p(256^e u) / 256^(e n), each exact: only the points move. (Each is
+// kept at one digit more than it has, so that the rounding's snap of a last digit next to 00
+// or FF, meant for results at full precision, never touches it.)
+TransPolynom scaledVariable(const TransPolynom &p, int exponent)
+{
+    TransPolynom scaled;
+    const int n = p.degree();
+    for (int k = 0; k <= n; ++k) {
+        const transDouble &c = p.coefficient(k);
+        scaled.coefficientAt(k)
+            = c.isZero() ? c
+                         : transDouble::fromDigits(c.isNegative(), c.digits(), c.length(),
+                                                   c.point() + exponent * (k - n),
+                                                   static_cast<std::uint16_t>(c.length() + 1));
+    }
+    return scaled;
+}
+
+PolynomValues valuesOf(const Polynom &p)
+{
+    return PolynomValues(p);
+}
+
+TransPolynomValues valuesOf(const TransPolynom &p)
+{
+    return TransPolynomValues(p);
+}
+
+void deflate(Polynom &p, const Root &root)
+{
+    p.deflate(root);
+}
+
+// Divides the exact monic p by (s - r) for a real root, by s² - 2 Re(r) s + |r|² for a complex
+// one, at the work precision; the remainder, which holds only the error of the root, goes.
+void deflate(TransPolynom &p, const Root &root)
+{
+    const int n = p.degree();
+    const transDouble re(root.value().real());
+    const transDouble im(root.value().imag());
+    const bool real = root.isReal();
+    const int divisorDegree = real ? 1 : 2;
+    if (n < divisorDegree) {
+        p.setConstant(transDouble::zero());
+        return;
+    }
+    const transDouble linear = real ? -re : -(re + re);
+    const transDouble constant = real ? transDouble::zero() : re * re + im * im;
+    TransPolynom quotient;
+    for (int k = n - divisorDegree; k >= 0; --k) {
+        transDouble b = p.coefficient(k + divisorDegree);
+        b -= linear * quotient.coefficient(k + 1);
+        if (!real)
+            b -= constant * quotient.coefficient(k + 2);
+        quotient.coefficientAt(k) = std::move(b);
+    }
+    p = std::move(quotient);
+}
+
 } // namespace
+
+FactPolynom::FactorStatus FactPolynom::factor(const TransPolynom &p, double &accuracy)
+{
+    accuracy = 0.0;
+    m_roots.clear();
+    TransPolynom q = p;
+    q.strip();
+    if (q.coefficientCount() < 2 || q.highestCoefficient() != transDouble::one())
+        return FactorStatus::NotFactored;
+    while (q.coefficientCount() > 0 && q.coefficient(0).isZero()) {
+        q.removeConstantTerm();
+        m_roots.append(Root(0.0, 1));
+    }
+    if (q.coefficientCount() < 2)
+        return FactorStatus::NotFactored;
+    const int exponent = static_cast<int>(std::lround(logBase256(q.coefficient(0)) / q.degree()));
+    const FactorStatus status = searchRoots(scaledVariable(q, exponent), accuracy);
+    scaleRoots(8 * exponent);
+    return status;
+}
 
 FactPolynom::FactorStatus FactPolynom::factor(const Polynom &p, double &accuracy)
 {
@@ -64,21 +180,46 @@ FactPolynom::FactorStatus FactPolynom::factor(const Polynom &p, double &accuracy
     if (q.count() < 2)
         return FactorStatus::NotFactored;
 
-    // Roots are searched on r, which loses each root found, and refined on q, so that the
-    // errors of earlier roots do not carry into later ones.
-    Polynom r = q;
+    const int exponent = rootScaleExponent(q);
+    if (std::abs(exponent) <= maxUnscaledExponent)
+        return searchRoots(q, accuracy);
+    const FactorStatus status = searchRoots(scaledVariable(q, exponent), accuracy);
+    scaleRoots(exponent);
+    return status;
+}
+
+// Multiplies every root by 2^binaryExponent (the roots at 0 stay); the order by real parts is
+// kept.
+void FactPolynom::scaleRoots(int binaryExponent)
+{
+    for (Root &root : m_roots) {
+        const Complex z = root.value();
+        root = Root({std::ldexp(z.real(), binaryExponent), std::ldexp(z.imag(), binaryExponent)},
+                    root.multiplicity());
+    }
+}
+
+// Finds the roots of the monic q of degree 1 or more with a non-zero constant term and
+// appends them to those at 0. Roots are searched on r, which loses each root found, and
+// refined on q, so that the errors of earlier roots do not carry into later ones.
+template<typename Coefficients>
+FactPolynom::FactorStatus FactPolynom::searchRoots(const Coefficients &q, double &accuracy)
+{
+    Coefficients r = q;
     if (r.degree() <= 2) {
-        solveDirectly(r, nullptr, accuracy);
+        solveDirectly(Polynom(r), nullptr, accuracy);
         accuracy = ComplexArith::epsilon;
     } else {
+        const auto undeflated = valuesOf(q);
         while (r.degree() > 2) {
-            const RootSearch::Refined found = refinedRoot(q, RootSearch::mullerRoot(r));
+            const RootSearch::Refined found
+                = refinedRoot(undeflated, RootSearch::mullerRoot(valuesOf(r)));
             const Root root(found.root, 1);
             m_roots.append(root);
             accuracy = worseAccuracy(accuracy, found.accuracy);
-            r.deflate(root);
+            deflate(r, root);
         }
-        solveDirectly(r, &q, accuracy);
+        solveDirectly(Polynom(r), &undeflated, accuracy);
     }
     // Overflow on the way can leave a root infinite or NaN; its accuracy is none at all.
     for (const Root &root : m_roots) {
@@ -90,7 +231,8 @@ FactPolynom::FactorStatus FactPolynom::factor(const Polynom &p, double &accuracy
 }
 
 // Solves the monic r of degree 1 or 2, refining the roots against refineAgainst when given.
-void FactPolynom::solveDirectly(const Polynom &r, const Polynom *refineAgainst, double &accuracy)
+void FactPolynom::solveDirectly(const Polynom &r, const PolynomialValues *refineAgainst,
+                                double &accuracy)
 {
     auto refined = [&](Complex z) {
         if (!refineAgainst)

@@ -5,6 +5,8 @@
 #include <common/marray.h>
 
 class Polynom;
+class PolynomialValues;
+class TransPolynom;
 
 // A polynomial known by its roots with their multiplicities (a complex root standing for its
 // conjugate pair), as factoring finds them: in the order of their real parts, largest first.
@@ -33,7 +35,23 @@ public:
     // accuracy receives the largest relative Newton correction of the refined roots (ε for a
     // directly solved polynomial, 0 when nothing was searched, NaN when p holds NaN or infinite
     // coefficients or a root came out non-finite).
+    //
+    // The search works on the polynomial in u = s / σ, where σ is a power of two near the
+    // geometric mean of the root moduli (the constant term's n-th root), whenever that mean
+    // lies outside 1/16 ... 16. The search's tolerances are absolute, fitted to roots of
+    // moduli near 1: a circuit with poles at 10^6 rad/s or 10^12 rad/s (kiloohms and
+    // picofarads) would otherwise come back with roots that are not roots at all. Powers of
+    // two scale the coefficients and roots exactly, and polynomials of ordinary scale are
+    // searched as they are.
     FactorStatus factor(const Polynom &p, double &accuracy);
+    // The same for exact coefficients, with the values of the search and of the refinement
+    // taken from them in multi-precision arithmetic (TransPolynomValues) and the deflation done
+    // exactly as well: double coefficients of a polynomial of degree 20 and more no longer
+    // determine its roots, and the search would answer points that are not roots. The scale
+    // here is a power of 256 divided out of s before anything is rounded to doubles, so that
+    // the coefficients of a high-order circuit with fast poles (s^40 + ... + 10^480, say)
+    // neither overflow nor underflow on the way.
+    FactorStatus factor(const TransPolynom &p, double &accuracy);
 
     // Moves every root that a and b have in common (Root::isSameRoot) with the shared
     // multiplicity into cancelledA and cancelledB; roots left with multiplicity 0 are removed.
@@ -41,7 +59,10 @@ public:
                                   FactPolynom &cancelledB);
 
 private:
-    void solveDirectly(const Polynom &r, const Polynom *refineAgainst, double &accuracy);
+    template<typename Coefficients>
+    FactorStatus searchRoots(const Coefficients &q, double &accuracy);
+    void scaleRoots(int binaryExponent);
+    void solveDirectly(const Polynom &r, const PolynomialValues *refineAgainst, double &accuracy);
     void sortByRealPartDescending();
 
     MArray<Root> m_roots;

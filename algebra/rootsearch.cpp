@@ -54,9 +54,10 @@ double residualMeasure(Complex f)
 class MullerSearch
 {
 public:
-    explicit MullerSearch(const Polynom &p)
+    explicit MullerSearch(const PolynomialValues &p)
         : m_p(p)
         , m_degree(p.degree())
+        , m_valueExponent(valueExponent(p))
     {
     }
 
@@ -82,14 +83,34 @@ public:
     }
 
 private:
+    // The search's tolerances on residuals are absolute, made for values of size 1 near the
+    // start point 0. The value at 0 is the product of the roots, which for a polynomial of
+    // high degree is far from 1 even when the roots are not (forty roots near 0.5 make it
+    // 10^-12, and every point near 0 then passes for a root). The values are therefore
+    // multiplied by the power of two that brings |p(0)| nearest to 1: exactly, so a
+    // polynomial whose value at 0 is near 1 is searched as it is.
+    static int valueExponent(const PolynomialValues &p)
+    {
+        const double atZero = modulus(p.valueAt(0.0));
+        if (!(atZero > 0.0) || !std::isfinite(atZero))
+            return 0;
+        return -static_cast<int>(std::lround(std::log2(atZero)));
+    }
+
+    Complex valueAt(Complex z) const
+    {
+        const Complex f = m_p.valueAt(z);
+        return {std::ldexp(f.real(), m_valueExponent), std::ldexp(f.imag(), m_valueExponent)};
+    }
+
     void startAt(Complex x0, Complex x1, Complex x2)
     {
         m_x0 = x0;
         m_x1 = x1;
         m_x2 = x2;
-        m_f0 = m_p.evaluate(x0);
-        m_f1 = m_p.evaluate(x1);
-        m_f2 = m_p.evaluate(x2);
+        m_f0 = valueAt(x0);
+        m_f1 = valueAt(x1);
+        m_f2 = valueAt(x2);
     }
 
     void iterate()
@@ -98,7 +119,7 @@ private:
         double measure = 0.0;
         for (;;) {
             pullBackFromOverflow();
-            m_f2 = m_p.evaluate(m_x2);
+            m_f2 = valueAt(m_x2);
             measure = residualMeasure(m_f2);
             ++m_iterations;
             // A residual that explodes means the step overshot: halve it and look again.
@@ -197,12 +218,13 @@ private:
     {
         if (!(m_bestResidual > 0.0))
             return false;
-        const Polynom::ValueAndSlope at = m_p.evaluateWithDerivative(m_best);
+        const PolynomialValues::ValueAndSlope at = m_p.valueAndSlopeAt(m_best);
         return modulus(at.value) / (modulus(m_best) * modulus(at.derivative)) > restartTolerance;
     }
 
-    const Polynom &m_p;
+    const PolynomialValues &m_p;
     const int m_degree;
+    const int m_valueExponent;
     Complex m_x0, m_x1, m_x2;
     Complex m_f0, m_f1, m_f2;
     Complex m_h, m_q;
@@ -220,12 +242,12 @@ private:
 
 namespace RootSearch {
 
-std::complex<double> mullerRoot(const Polynom &p)
+std::complex<double> mullerRoot(const PolynomialValues &p)
 {
     return MullerSearch(p).run();
 }
 
-Refined refineRoot(const Polynom &p, std::complex<double> z)
+Refined refineRoot(const PolynomialValues &p, std::complex<double> z)
 {
     // Until a finite residual is seen, the best point is the given root.
     Complex best = z;
@@ -234,7 +256,7 @@ Refined refineRoot(const Polynom &p, std::complex<double> z)
     double accuracy = 1.0;
     int stalls = 0;
     for (int step = 0; step < maxNewtonSteps; ++step) {
-        const Polynom::ValueAndSlope at = p.evaluateWithDerivative(z);
+        const PolynomialValues::ValueAndSlope at = p.valueAndSlopeAt(z);
         const double residual = modulus(at.value);
         if (residual < bestResidual) {
             best = z;

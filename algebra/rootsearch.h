@@ -1,6 +1,6 @@
 #pragma once
 
-#include <algebra/polynom.h>
+#include <algebra/polynomialvalues.h>
 
 // The two numerical kernels of factoring: a root search by Muller's method on the deflated
 // polynomial, and Newton refinement of a found root against the undeflated one. Both run a
@@ -10,7 +10,7 @@ namespace RootSearch {
 
 // One root of p (degree 1 or more) by Muller's quadratic interpolation through the last three
 // iterates, with guards against overflow, residual blow-up and stalling.
-std::complex<double> mullerRoot(const Polynom &p);
+std::complex<double> mullerRoot(const PolynomialValues &p);
 
 struct Refined
 {
@@ -21,6 +21,6 @@ struct Refined
 
 // At most 20 safeguarded Newton steps on p from z; the best point found is answered, with an
 // imaginary part below √ε set to exactly 0.
-Refined refineRoot(const Polynom &p, std::complex<double> z);
+Refined refineRoot(const PolynomialValues &p, std::complex<double> z);
 
 } // namespace RootSearch

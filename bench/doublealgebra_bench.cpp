@@ -1,6 +1,7 @@
 #include <algebra/factpolynom.h>
 #include <algebra/partfracfunc.h>
 #include <algebra/polynom.h>
+#include <algebra/transpolynom.h>
 
 #include <benchmark/benchmark.h>
 
@@ -37,9 +38,9 @@ Polynom polynomialOf(const FactPolynom &roots)
     return p;
 }
 
-void factor(benchmark::State &state)
+template<typename Coefficients>
+void timeFactoring(benchmark::State &state, const Coefficients &p)
 {
-    const Polynom p = polynomialOf(filterPoles(static_cast<int>(state.range(0)), false));
     FactPolynom roots;
     double accuracy = 0.0;
     for (auto _ : state) {
@@ -47,6 +48,28 @@ void factor(benchmark::State &state)
         benchmark::ClobberMemory();
     }
     state.counters["accuracy"] = accuracy;
+}
+
+void factor(benchmark::State &state)
+{
+    const Polynom p = polynomialOf(filterPoles(static_cast<int>(state.range(0)), false));
+    timeFactoring(state, p);
+}
+
+// The same polynomials with exact coefficients (multiplied out at the default work
+// precision), as the transfer-function tool factors them: values in multi-precision.
+void factorExact(benchmark::State &state)
+{
+    const FactPolynom poles = filterPoles(static_cast<int>(state.range(0)), false);
+    TransPolynom p{transDouble::one()};
+    for (const Root &root : poles.roots()) {
+        const Complex r = root.value();
+        p = root.isReal() ? p * TransPolynom{transDouble(-r.real()), transDouble::one()}
+                          : p
+                                * TransPolynom{transDouble(std::norm(r)),
+                                               transDouble(-2.0 * r.real()), transDouble::one()};
+    }
+    timeFactoring(state, p);
 }
 
 void expand(benchmark::State &state)
@@ -74,7 +97,7 @@ void response(benchmark::State &state)
 } // namespace
 
 BENCHMARK(factor)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMicrosecond);
+BENCHMARK(factorExact)->Arg(10)->Arg(20)->Arg(40)->Unit(benchmark::kMicrosecond);
 BENCHMARK(expand)->Args({10, 0})->Args({20, 0})->Args({40, 0})->Args({20, 1})->Args({40, 1})->Unit(
     benchmark::kMicrosecond);
 BENCHMARK(response)->Arg(10)->Arg(40)->Unit(benchmark::kNanosecond);
-

@@ -200,8 +200,8 @@ void TransFunc::setRatio(const TransRatioFunc &evaluated)
     proper.reduce();
     const double gain = proper.normalizeMonic().toDouble();
 
-    m_numeratorRoots->factor(Polynom(proper.numerator()), m_numeratorRootAccuracy);
-    m_denominatorRoots->factor(Polynom(proper.denominator()), m_denominatorRootAccuracy);
+    m_numeratorRoots->factor(proper.numerator(), m_numeratorRootAccuracy);
+    m_denominatorRoots->factor(proper.denominator(), m_denominatorRootAccuracy);
     FactPolynom::cancelCommonRoots(*m_numeratorRoots, *m_denominatorRoots,
                                    *m_cancelledNumeratorRoots, *m_cancelledDenominatorRoots);
 

@@ -1,7 +1,9 @@
 #include <algebra/complexarith.h>
 #include <algebra/factpolynom.h>
 #include <algebra/polynom.h>
+#include <algebra/polynomvalues.h>
 #include <algebra/rootsearch.h>
+#include <algebra/transpolynom.h>
 
 #include "algebraprinters.h"
 
@@ -130,6 +132,13 @@ std::vector<KnownRoots> knownRootSets()
         // Newton refinement of the double root was thrown onto the root at -0.001 and answered
         // that one twice, as an exact refinement.
         {"DoubleRootNearAnother", listOf({Root(-0.3, 2), Root(-0.001)}), 1e-7, 1.0},
+        // Poles of circuits with kiloohms and picofarads: the search's absolute tolerances
+        // answered points that were not roots before the variable was scaled.
+        {"RootsNearAGigahertz",
+         listOf({Root(-1e9), Root(-2.5e9), Root(Complex(-3e9, 4e9)), Root(-7e9)}), 1e-13, 1e-14},
+        {"RootsNearOneInANanosecond",
+         listOf({Root(-1e-9), Root(-2.5e-9), Root(Complex(-3e-9, 4e-9)), Root(-7e-9)}), 1e-13,
+         1e-14},
     };
 }
 
@@ -237,7 +246,7 @@ TEST(FactPolynom, EndsOnOverflowingPolynomialsWithoutClaimingAccuracy)
 TEST(RootSearch, RefinementMakesANearlyRealRootReal)
 {
     const Polynom p = polynomialOf(listOf({Root(-1.0), Root(-2.0), Root(-3.0)}));
-    const RootSearch::Refined refined = RootSearch::refineRoot(p, {-2.0, 1e-9});
+    const RootSearch::Refined refined = RootSearch::refineRoot(PolynomValues(p), {-2.0, 1e-9});
     EXPECT_EQ(refined.root.imag(), 0.0);
     EXPECT_NEAR(refined.root.real(), -2.0, 1e-15);
     EXPECT_LT(refined.accuracy, 1e-15);
@@ -279,4 +288,70 @@ TEST(FactPolynom, CancelsOneRootAgainstSeveralAndKeepsDistinctOnes)
     ASSERT_EQ(b.count(), 2);
     EXPECT_EQ(b.roots()[0], Root(-5.0, 1));
     EXPECT_EQ(b.roots()[1], Root(Complex(-2.0, -1.0), 1));
+}
+
+namespace {
+
+// The poles of an RC ladder of n equal sections with time constant tau, driven at one end and
+// open at the other: -(4 / tau) sin²((2k - 1) π / (2 (2n + 1))), k = 1 ... n.
+std::vector<Complex> ladderPoles(int sections, double tau)
+{
+    std::vector<Complex> poles;
+    for (int k = 1; k <= sections; ++k) {
+        const double x = std::sin((2 * k - 1) * std::numbers::pi / (2 * (2 * sections + 1)));
+        poles.emplace_back(-4.0 / tau * x * x);
+    }
+    return poles;
+}
+
+// The monic polynomial with the given real roots, multiplied out exactly.
+TransPolynom exactPolynomialOf(const std::vector<Complex> &roots)
+{
+    TransPolynom p{transDouble::one()};
+    for (const Complex root : roots)
+        p = p * TransPolynom{transDouble(-root.real()), transDouble::one()};
+    return p;
+}
+
+} // namespace
+
+// Double coefficients of a 40th-order ladder no longer determine its poles (a search on them
+// answers a third of the roots as complex garbage); with the values taken from the exact
+// coefficients every pole comes back to the last digits, at a nanosecond time constant too.
+TEST(FactPolynom, FactorsAFortiethOrderLadderFromExactCoefficients)
+{
+    for (const double tau : {1.0, 1e-9}) {
+        const std::vector<Complex> poles = ladderPoles(40, tau);
+        FactPolynom found;
+        double accuracy = -1.0;
+        EXPECT_EQ(found.factor(exactPolynomialOf(poles), accuracy), Status::Factored);
+        const std::vector<Complex> values = allRoots(found);
+        ASSERT_EQ(values.size(), poles.size());
+        for (const Complex value : values)
+            EXPECT_EQ(value.imag(), 0.0);
+        EXPECT_LE(worstRelativeError(poles, values), 1e-14) << tau;
+        EXPECT_LE(accuracy, 1e-14);
+    }
+}
+
+TEST(FactPolynom, KeepsTheRulesOfThePolynomialsItCannotSearchForExactCoefficients)
+{
+    FactPolynom found;
+    double accuracy = -1.0;
+    EXPECT_EQ(
+        found.factor(TransPolynom{transDouble(2.0), transDouble(3.0), transDouble(2.0)}, accuracy),
+        Status::NotFactored);
+    EXPECT_EQ(found.count(), 0);
+    EXPECT_EQ(
+        found.factor(TransPolynom{transDouble::zero(), transDouble::zero(), transDouble::one()},
+                     accuracy),
+        Status::NotFactored);
+    EXPECT_EQ(found.count(), 2);
+    // Roots at 0 are split off before the scale is chosen from the constant term.
+    EXPECT_EQ(found.factor(TransPolynom{transDouble::zero(), transDouble(2e18), transDouble(3e9),
+                                        transDouble::one()},
+                           accuracy),
+              Status::Factored);
+    const std::vector<Complex> values = allRoots(found);
+    EXPECT_LE(worstRelativeError({0.0, -1e9, -2e9}, values), 1e-15);
 }

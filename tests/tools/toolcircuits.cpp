@@ -1,5 +1,9 @@
 #include "toolcircuits.h"
 
+#include <cmath>
+#include <numbers>
+#include <string>
+
 namespace ToolCircuits {
 
 namespace {
@@ -85,6 +89,29 @@ void constantResistance(CircuitSketch &sketch)
     sketch.ground(at(3, 2));
     sketch.currentTag(at(0, 0), at(1, 0), "IA");
     sketch.currentTag(at(0, 0), at(3, 1), "IB");
+}
+
+void rcLadder(CircuitSketch &sketch, int sections)
+{
+    drive(sketch);
+    for (int i = 0; i < sections; ++i) {
+        const std::string index = std::to_string(i + 1);
+        sketch.resistor(at(i, 0), at(i + 1, 0), ("R" + index).c_str(), "1", 1);
+        sketch.capacitor(at(i + 1, 0), at(i + 1, 2), ("C" + index).c_str(), "100", 0);
+        sketch.ground(at(i + 1, 2));
+    }
+    sketch.voltageTag(at(sections, 0), at(sections, 2), "Vout");
+}
+
+std::vector<double> rcLadderPoles(int sections)
+{
+    const double tau = 1e3 * 100e-12;
+    std::vector<double> poles;
+    for (int k = 1; k <= sections; ++k) {
+        const double x = std::sin((2 * k - 1) * std::numbers::pi / (2 * (2 * sections + 1)));
+        poles.push_back(-4.0 / tau * x * x);
+    }
+    return poles;
 }
 
 } // namespace ToolCircuits

@@ -3,6 +3,7 @@
 #include <support/circuitsketch.h>
 
 #include <complex>
+#include <vector>
 
 // Circuits whose transfer functions the tool tests know in closed form, driven by the voltage
 // source "V1". Values: R = 1 kΩ, C = 1 µF, L = 1 H unless said otherwise.
@@ -26,5 +27,10 @@ Complex admittanceAt(Complex s);
 // The admittance "IA+IB" of R + sL in parallel with R + 1/(sC), L = R²C: the constant 1/R,
 // its numerator and denominator sharing the double root -1/(RC).
 void constantResistance(CircuitSketch &sketch);
+// "Vout" at the open end of a ladder of equal sections, each a series 1 kΩ and 100 pF to
+// ground (τ = 100 ns).
+void rcLadder(CircuitSketch &sketch, int sections);
+// Its poles: -(4 / τ) sin²((2k - 1) π / (2 (2n + 1))), k = 1 ... n.
+std::vector<double> rcLadderPoles(int sections);
 
 } // namespace ToolCircuits
