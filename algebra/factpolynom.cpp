@@ -1,6 +1,7 @@
 #include "factpolynom.h"
 
 #include <algebra/complexarith.h>
+#include <algebra/deflatedvalues.h>
 #include <algebra/polynom.h>
 #include <algebra/polynomvalues.h>
 #include <algebra/rootsearch.h>
@@ -93,47 +94,6 @@ TransPolynom scaledVariable(const TransPolynom &p, int exponent)
     return scaled;
 }
 
-PolynomValues valuesOf(const Polynom &p)
-{
-    return PolynomValues(p);
-}
-
-TransPolynomValues valuesOf(const TransPolynom &p)
-{
-    return TransPolynomValues(p);
-}
-
-void deflate(Polynom &p, const Root &root)
-{
-    p.deflate(root);
-}
-
-// Divides the exact monic p by (s - r) for a real root, by s² - 2 Re(r) s + |r|² for a complex
-// one, at the work precision; the remainder, which holds only the error of the root, goes.
-void deflate(TransPolynom &p, const Root &root)
-{
-    const int n = p.degree();
-    const transDouble re(root.value().real());
-    const transDouble im(root.value().imag());
-    const bool real = root.isReal();
-    const int divisorDegree = real ? 1 : 2;
-    if (n < divisorDegree) {
-        p.setConstant(transDouble::zero());
-        return;
-    }
-    const transDouble linear = real ? -re : -(re + re);
-    const transDouble constant = real ? transDouble::zero() : re * re + im * im;
-    TransPolynom quotient;
-    for (int k = n - divisorDegree; k >= 0; --k) {
-        transDouble b = p.coefficient(k + divisorDegree);
-        b -= linear * quotient.coefficient(k + 1);
-        if (!real)
-            b -= constant * quotient.coefficient(k + 2);
-        quotient.coefficientAt(k) = std::move(b);
-    }
-    p = std::move(quotient);
-}
-
 } // namespace
 
 FactPolynom::FactorStatus FactPolynom::factor(const TransPolynom &p, double &accuracy)
@@ -151,7 +111,7 @@ FactPolynom::FactorStatus FactPolynom::factor(const TransPolynom &p, double &acc
     if (q.coefficientCount() < 2)
         return FactorStatus::NotFactored;
     const int exponent = static_cast<int>(std::lround(logBase256(q.coefficient(0)) / q.degree()));
-    const FactorStatus status = searchRoots(scaledVariable(q, exponent), accuracy);
+    const FactorStatus status = searchExactRoots(scaledVariable(q, exponent), accuracy);
     scaleRoots(8 * exponent);
     return status;
 }
@@ -202,26 +162,53 @@ void FactPolynom::scaleRoots(int binaryExponent)
 // Finds the roots of the monic q of degree 1 or more with a non-zero constant term and
 // appends them to those at 0. Roots are searched on r, which loses each root found, and
 // refined on q, so that the errors of earlier roots do not carry into later ones.
-template<typename Coefficients>
-FactPolynom::FactorStatus FactPolynom::searchRoots(const Coefficients &q, double &accuracy)
+FactPolynom::FactorStatus FactPolynom::searchRoots(const Polynom &q, double &accuracy)
 {
-    Coefficients r = q;
+    Polynom r = q;
     if (r.degree() <= 2) {
-        solveDirectly(Polynom(r), nullptr, accuracy);
+        solveDirectly(r, nullptr, accuracy);
         accuracy = ComplexArith::epsilon;
     } else {
-        const auto undeflated = valuesOf(q);
+        const PolynomValues undeflated(q);
         while (r.degree() > 2) {
             const RootSearch::Refined found
-                = refinedRoot(undeflated, RootSearch::mullerRoot(valuesOf(r)));
+                = refinedRoot(undeflated, RootSearch::mullerRoot(PolynomValues(r)));
             const Root root(found.root, 1);
             m_roots.append(root);
             accuracy = worseAccuracy(accuracy, found.accuracy);
-            deflate(r, root);
+            r.deflate(root);
         }
-        solveDirectly(Polynom(r), &undeflated, accuracy);
+        solveDirectly(r, &undeflated, accuracy);
     }
-    // Overflow on the way can leave a root infinite or NaN; its accuracy is none at all.
+    return finishSearch(accuracy);
+}
+
+// The same for exact coefficients. The search runs on q divided by the roots found so far
+// (DeflatedValues), every root down to the last, and is refined on q.
+FactPolynom::FactorStatus FactPolynom::searchExactRoots(const TransPolynom &q, double &accuracy)
+{
+    if (q.degree() <= 2) {
+        solveDirectly(Polynom(q), nullptr, accuracy);
+        accuracy = ComplexArith::epsilon;
+        return finishSearch(accuracy);
+    }
+    const TransPolynomValues undeflated(q);
+    DeflatedValues remaining(undeflated);
+    while (remaining.degree() > 0) {
+        const RootSearch::Refined found
+            = refinedRoot(undeflated, RootSearch::mullerRoot(remaining));
+        // The one degree left of a real polynomial is a real root.
+        const Root root(remaining.degree() == 1 ? Complex(found.root.real()) : found.root, 1);
+        m_roots.append(root);
+        accuracy = worseAccuracy(accuracy, found.accuracy);
+        remaining.divideBy(root);
+    }
+    return finishSearch(accuracy);
+}
+
+// Overflow on the way can leave a root infinite or NaN; its accuracy is none at all.
+FactPolynom::FactorStatus FactPolynom::finishSearch(double &accuracy)
+{
     for (const Root &root : m_roots) {
         if (!ComplexArith::isFinite(root.value()))
             accuracy = std::numeric_limits<double>::quiet_NaN();

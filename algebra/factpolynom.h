@@ -46,11 +46,11 @@ public:
     FactorStatus factor(const Polynom &p, double &accuracy);
     // The same for exact coefficients, with the values of the search and of the refinement
     // taken from them in multi-precision arithmetic (TransPolynomValues) and the deflation done
-    // exactly as well: double coefficients of a polynomial of degree 20 and more no longer
-    // determine its roots, and the search would answer points that are not roots. The scale
-    // here is a power of 256 divided out of s before anything is rounded to doubles, so that
-    // the coefficients of a high-order circuit with fast poles (s^40 + ... + 10^480, say)
-    // neither overflow nor underflow on the way.
+    // implicitly (the search runs on q divided by the roots found): double coefficients of a
+    // polynomial of degree 20 and more no longer determine its roots, and the search would answer
+    // points that are not roots. The scale here is a power of 256 divided out of s before anything
+    // is rounded to doubles, so that the coefficients of a high-order circuit with fast poles (s^40
+    // + ... + 10^480, say) neither overflow nor underflow on the way.
     FactorStatus factor(const TransPolynom &p, double &accuracy);
 
     // Moves every root that a and b have in common (Root::isSameRoot) with the shared
@@ -59,8 +59,9 @@ public:
                                   FactPolynom &cancelledB);
 
 private:
-    template<typename Coefficients>
-    FactorStatus searchRoots(const Coefficients &q, double &accuracy);
+    FactorStatus searchRoots(const Polynom &q, double &accuracy);
+    FactorStatus searchExactRoots(const TransPolynom &q, double &accuracy);
+    FactorStatus finishSearch(double &accuracy);
     void scaleRoots(int binaryExponent);
     void solveDirectly(const Polynom &r, const PolynomialValues *refineAgainst, double &accuracy);
     void sortByRealPartDescending();
