@@ -1,6 +1,7 @@
 #include "analysistools.h"
 
 #include "sheetbuilder.h"
+#include "spicetext.h"
 
 #include <tools/bodeplot.h>
 #include <tools/compndsig.h>
@@ -16,14 +17,6 @@
 #include <cmath>
 
 namespace {
-
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
 
 TPElemParam shownLine(const std::string &title)
 {
@@ -107,7 +100,7 @@ std::optional<std::string> AnalysisTools::equationOf(const SpiceOutput &output)
     if (output.kind == 'i') {
         for (const SpiceElement &element : m_netlist.elements) {
             const bool passive = element.kind == 'R' || element.kind == 'C' || element.kind == 'L';
-            if (passive && lowerCase(element.name) == lowerCase(output.operands[0]))
+            if (passive && spiceLowerCase(element.name) == spiceLowerCase(output.operands[0]))
                 return "I" + element.name;
         }
         note(output.line, "i(" + output.operands[0]

@@ -1,6 +1,7 @@
 #include "sheetbuilder.h"
 
 #include "netlisterror.h"
+#include "spicetext.h"
 
 #include <model/capacitor.h>
 #include <model/currenttag.h>
@@ -22,17 +23,9 @@
 
 namespace {
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 bool isGround(const std::string &node)
 {
-    const std::string lower = lowerCase(node);
+    const std::string lower = spiceLowerCase(node);
     return lower == "0" || lower == "gnd";
 }
 
@@ -87,7 +80,7 @@ int SheetBuilder::nodeOf(const std::string &name) const
 {
     if (isGround(name))
         return ground;
-    const auto found = m_nodeIndex.find(lowerCase(name));
+    const auto found = m_nodeIndex.find(spiceLowerCase(name));
     return found == m_nodeIndex.end() ? ground - 1 : found->second;
 }
 
@@ -108,9 +101,9 @@ void SheetBuilder::collectNodes()
 {
     for (const SpiceElement &element : m_netlist.elements) {
         for (const std::string &node : element.nodes) {
-            if (isGround(node) || m_nodeIndex.count(lowerCase(node)))
+            if (isGround(node) || m_nodeIndex.count(spiceLowerCase(node)))
                 continue;
-            m_nodeIndex[lowerCase(node)] = static_cast<int>(m_nodes.size());
+            m_nodeIndex[spiceLowerCase(node)] = static_cast<int>(m_nodes.size());
             m_nodes.push_back({node, element.line, {}});
         }
     }
@@ -159,7 +152,7 @@ SheetBuilder::Control SheetBuilder::currentControl(const SpiceElement &source)
 {
     int controller = -1;
     for (std::size_t i = 0; i < m_netlist.elements.size(); ++i) {
-        if (lowerCase(m_netlist.elements[i].name) == lowerCase(source.controlSource))
+        if (spiceLowerCase(m_netlist.elements[i].name) == spiceLowerCase(source.controlSource))
             controller = static_cast<int>(i);
     }
     if (controller < 0 || m_netlist.elements[static_cast<std::size_t>(controller)].kind != 'V')

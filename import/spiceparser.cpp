@@ -1,6 +1,7 @@
 #include "spiceparser.h"
 
 #include "netlisterror.h"
+#include "spicetext.h"
 #include "spicevalue.h"
 
 #include <algorithm>
@@ -14,14 +15,6 @@ struct LogicalLine
     int number = 0;
     std::string text;
 };
-
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
 
 bool isBlank(char c)
 {
@@ -135,7 +128,7 @@ bool LineReader::read(const LogicalLine &line)
     const std::vector<std::string> words = wordsOf(line.text, false);
     if (words.empty())
         return true;
-    const std::string command = lowerCase(words.front());
+    const std::string command = spiceLowerCase(words.front());
     if (m_controlBlockLine != 0) {
         if (command == ".endc")
             m_controlBlockLine = 0;
@@ -156,7 +149,7 @@ void LineReader::readElement(const LogicalLine &line, const std::vector<std::str
     element.kind = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0][0])));
     element.name = words[0];
     element.line = line.number;
-    const auto [known, inserted] = m_names.emplace(lowerCase(element.name), line.number);
+    const auto [known, inserted] = m_names.emplace(spiceLowerCase(element.name), line.number);
     if (!inserted)
         throw NetlistError(line.number, element.name + " is defined twice (first on line "
                                             + std::to_string(known->second) + ")");
@@ -220,11 +213,11 @@ void LineReader::readIndependent(SpiceElement &element, const std::vector<std::s
             return *parseSpiceValue(words[i++]);
         return 1.0;
     };
-    if (i < words.size() && lowerCase(words[i]) == "dc")
+    if (i < words.size() && spiceLowerCase(words[i]) == "dc")
         ++i;
     if (i < words.size() && parseSpiceValue(words[i]))
         ++i;
-    if (i < words.size() && lowerCase(words[i]) == "ac") {
+    if (i < words.size() && spiceLowerCase(words[i]) == "ac") {
         ++i;
         element.hasAc = true;
         element.acMagnitude = takeValue();
@@ -241,7 +234,7 @@ void LineReader::readIndependent(SpiceElement &element, const std::vector<std::s
 void LineReader::readControlled(SpiceElement &element, const std::vector<std::string> &words)
 {
     const bool voltageControlled = element.kind == 'E' || element.kind == 'G';
-    if (words.size() > 3 && lowerCase(words[3]) == "poly")
+    if (words.size() > 3 && spiceLowerCase(words[3]) == "poly")
         throw NetlistError(element.line, element.name + ": POLY sources are not supported");
     const std::size_t needed = voltageControlled ? 6 : 5;
     if (words.size() < needed)
@@ -263,7 +256,7 @@ void LineReader::readControlled(SpiceElement &element, const std::vector<std::st
 
 void LineReader::readCommand(const LogicalLine &line, const std::vector<std::string> &words)
 {
-    const std::string command = lowerCase(words[0]);
+    const std::string command = spiceLowerCase(words[0]);
     if (command == ".ac") {
         // .ac dec|oct|lin points fstart fstop: the plot covers whole decades around the range.
         const auto start = words.size() > 3 ? parseSpiceValue(words[3]) : std::nullopt;
@@ -297,17 +290,17 @@ void LineReader::readOutputs(const LogicalLine &line)
 {
     const std::vector<std::string> words = wordsOf(line.text, true);
     std::size_t i = 1;
-    std::string analysis = i < words.size() ? lowerCase(words[i]) : "";
+    std::string analysis = i < words.size() ? spiceLowerCase(words[i]) : "";
     if (analysis == "ac" || analysis == "tran")
         ++i;
-    else if (lowerCase(words[0]) == ".probe")
+    else if (spiceLowerCase(words[0]) == ".probe")
         analysis.clear();
     else {
         note(line.number, words[0] + " without ac or tran is ignored");
         return;
     }
     while (i < words.size()) {
-        const std::string function = lowerCase(words[i]);
+        const std::string function = spiceLowerCase(words[i]);
         std::vector<std::string> operands;
         std::size_t next = i + 1;
         if (next < words.size() && words[next] == "(") {
