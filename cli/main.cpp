@@ -1,6 +1,7 @@
 // zenodyne-cli: the command-line front end.
 
 #include "circuitinfo.h"
+#include "importcommand.h"
 
 #include <model/tcircuitdocument.h>
 
@@ -44,6 +45,7 @@ int main(int argc, char **argv)
     std::string file;
     CLI::App *info = app.add_subcommand("info", "Print the circuit stored in a .crc file");
     info->add_option("FILE", file, "The circuit file")->required();
+    addImportCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {

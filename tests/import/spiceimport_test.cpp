@@ -1,0 +1,197 @@
+#include <import/spiceimport.h>
+
+#include <model/capacitor.h>
+#include <model/inductor.h>
+#include <model/resistor.h>
+#include <model/tcircuitdocument.h>
+#include <tools/bodeplot.h>
+#include <tools/compndsig.h>
+#include <tools/signal.h>
+#include <tools/timeplot.h>
+#include <tools/transfunc.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+
+namespace {
+
+class ImportedSheet : public ::testing::Test
+{
+protected:
+    ImportedSheet() { document.openNew(); }
+
+    SpiceImportResult import(const std::string &netlist)
+    {
+        return importSpiceNetlist(netlist, document);
+    }
+
+    TCircuitDocument document;
+};
+
+bool onCellCentre(Point p)
+{
+    return (p.x % 20 + 20) % 20 == 10 && (p.y % 20 + 20) % 20 == 10;
+}
+
+TEST_F(ImportedSheet, LiesOnCellCentresWithoutComponentsOnTopOfEachOther)
+{
+    ASSERT_TRUE(import("amplifier\nV1 in 0 AC 1\nR1 in a 1k\nC1 a out 1u\nE1 out 0 a 0 -10\n"
+                       "L1 out 0 1m\nG1 b 0 a out 2m\nR2 b 0 1k\n")
+                    .ok());
+    std::set<std::pair<int, int>> terminals;
+    std::set<std::pair<int, int>> wireEnds;
+    for (const Component *component : document.components()) {
+        EXPECT_TRUE(onCellCentre(component->firstPoint()) && onCellCentre(component->secondPoint()))
+            << component->name().text();
+        if (component->isConnector())
+            continue;
+        // Upright in a column of its own: no two share a point.
+        for (const Point p : {component->firstPoint(), component->secondPoint()}) {
+            EXPECT_TRUE(terminals.emplace(p.x, p.y).second) << component->name().text();
+        }
+    }
+    for (const CircTag *tag : document.tags())
+        EXPECT_TRUE(onCellCentre(tag->firstPoint()) && onCellCentre(tag->secondPoint()));
+    // The control pair a, out has a tag of its own.
+    EXPECT_EQ(document.tags().count(), 4 + 4 + 1);
+}
+
+struct UnitCase
+{
+    const char *line;
+    const char *text;
+    int unit;
+};
+
+class ImportedValue : public ::testing::TestWithParam<UnitCase>
+{
+};
+
+TEST_P(ImportedValue, KeepsTheValueInASensibleUnit)
+{
+    TCircuitDocument document;
+    document.openNew();
+    ASSERT_TRUE(importSpiceNetlist(std::string("t\nV1 a 0 1\n") + GetParam().line, document).ok());
+    const PassComp *part = nullptr;
+    for (const Component *component : document.components()) {
+        if (!part)
+            part = dynamic_cast<const PassComp *>(component);
+    }
+    ASSERT_NE(part, nullptr);
+    EXPECT_STREQ(part->value().text(), GetParam().text);
+    EXPECT_EQ(part->unitIndex(), GetParam().unit);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, ImportedValue,
+    ::testing::Values(UnitCase{"R1 a 0 4.7k", "4.7", 1}, UnitCase{"R1 a 0 10", "10", 0},
+                      UnitCase{"R1 a 0 2.2meg", "2.2", 2}, UnitCase{"R1 a 0 1m", "0.001", 0},
+                      UnitCase{"C1 a 0 10n", "10000", 0}, UnitCase{"C1 a 0 100nF", "0.1", 1},
+                      UnitCase{"C1 a 0 1", "1", 3}, UnitCase{"L1 a 0 10mH", "10", 2},
+                      UnitCase{"L1 a 0 1u", "1", 1}, UnitCase{"L1 a 0 5e4", "50", 4}));
+
+TEST_F(ImportedSheet, TurnsAcAndTranIntoTools)
+{
+    const SpiceImportResult result = import("rc\nV1 in 0 AC 1\nR1 in out 1k\nC1 out 0 100n\n"
+                                            ".ac dec 10 20 50k\n.print ac v(out) v(in,out)\n"
+                                            ".tran 1u 2m\n.print tran v(out) i(R1) i(V1)\n");
+    ASSERT_TRUE(result.ok()) << result.error;
+    const std::vector<std::string> notes{
+        "line 8: i(V1) is no current of a resistor, capacitor or inductor; left out"};
+    EXPECT_EQ(result.notes, notes);
+    ASSERT_EQ(document.tools().count(), 5);
+    const auto *first = dynamic_cast<const TransFunc *>(document.tools()[0]);
+    const auto *second = dynamic_cast<const TransFunc *>(document.tools()[1]);
+    ASSERT_TRUE(first && second);
+    EXPECT_STREQ(first->outputEquation().text(), "Vout");
+    EXPECT_STREQ(second->outputEquation().text(), "Vin-Vout");
+    EXPECT_STREQ(second->inputSource().text(), "V1");
+
+    const auto *bode = dynamic_cast<const BodePlot *>(document.tools()[2]);
+    ASSERT_TRUE(bode);
+    EXPECT_EQ(bode->startDecade(), 1);
+    EXPECT_EQ(bode->decades(), 4);
+    EXPECT_FALSE(bode->radiansPerSecond());
+    ASSERT_EQ(bode->elements().count(), 2);
+    EXPECT_TRUE(bode->elements()[1].name == second->name());
+    EXPECT_TRUE(bode->elements()[0].line(BodeLineKind::Phase).parameters().shown);
+
+    const auto *step = dynamic_cast<const Signal *>(document.tools()[3]);
+    const auto *plot = dynamic_cast<const TimePlot *>(document.tools()[4]);
+    ASSERT_TRUE(step && plot);
+    ASSERT_EQ(step->elements().count(), 1);
+    const auto *element = dynamic_cast<const CompndSig *>(step->elements()[0]);
+    ASSERT_TRUE(element);
+    EXPECT_EQ(element->parameters(), (CompndSig::Parameters{0.0, 1.0, 0.0, 0.0, 0.0, 0.0}));
+    EXPECT_DOUBLE_EQ(plot->end().value(), 2e-3);
+    ASSERT_EQ(plot->outputLines().count(), 2);
+    EXPECT_STREQ(plot->outputLines()[1].title.text(), "IR1");
+    EXPECT_TRUE(plot->sourceNames()[0] == labelUnit("V1"));
+    EXPECT_TRUE(plot->signalNames()[0] == step->name());
+    // Tools stand right of the circuit, one below the other.
+    int top = 0;
+    for (const CircTool *tool : document.tools()) {
+        EXPECT_GT(tool->firstPoint().x, document.components().last()->firstPoint().x);
+        EXPECT_GT(tool->firstPoint().y, top);
+        top = tool->secondPoint().y;
+    }
+}
+
+TEST_F(ImportedSheet, PlacesNoToolsWithoutASingleInputSource)
+{
+    const SpiceImportResult result
+        = import("two\nV1 a 0 1\nV2 b 0 2\nR1 a b 1k\n.ac lin 5 1 10\n.print ac v(a)\n");
+    ASSERT_TRUE(result.ok());
+    const std::vector<std::string> notes{"line 5: .ac needs a single input source (one source "
+                                         "with an AC value, or one independent source); no tools "
+                                         "placed"};
+    EXPECT_EQ(result.notes, notes);
+    EXPECT_EQ(document.tools().count(), 0);
+}
+
+struct SheetErrorCase
+{
+    const char *netlist;
+    const char *message;
+};
+
+class ImportError : public ::testing::TestWithParam<SheetErrorCase>
+{
+};
+
+TEST_P(ImportError, NamesTheLineAndPlacesNothing)
+{
+    TCircuitDocument document;
+    document.openNew();
+    const SpiceImportResult result = importSpiceNetlist(GetParam().netlist, document);
+    EXPECT_EQ(result.error, GetParam().message);
+    EXPECT_EQ(document.thingCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Netlists, ImportError,
+    ::testing::Values(
+        SheetErrorCase{"t\nV1 1 0 AC 1\nR1 1 0 1k\n",
+                       "line 2: the name V1 of the voltage tag of node 1 is taken by V1 (line 2)"},
+        SheetErrorCase{"t\nV1 a 0 1\nR1 a 0 1\nIR1 a 0 1\n",
+                       "line 3: the name IR1 of the current tag of R1 is taken by IR1 (line 4)"},
+        SheetErrorCase{"t\nR_1 a 0 1k\n",
+                       "line 2: the name R_1 is not valid (letters and digits, starting with a "
+                       "letter, at most 63 characters)"},
+        SheetErrorCase{"t\nV1 in+ 0 1\n",
+                       "line 2: the name Vin+ of the voltage tag of node in+ is not valid (letters "
+                       "and digits, starting with a letter, at most 63 characters)"},
+        SheetErrorCase{"t\nV1 a 0 1\nR1 a 0 1\nF1 b 0 R1 2\nR2 b 0 1\n",
+                       "line 4: F1: the controlling source R1 is no voltage source of the netlist"},
+        SheetErrorCase{"t\nV1 a 0 1\nVs a b 0\nE1 b 0 a 0 1\nF1 c 0 Vs 1\nR2 c 0 1\n",
+                       "line 5: F1: the current of Vs cannot be expressed; one of its nodes must "
+                       "join only resistors, capacitors and inductors besides it"},
+        SheetErrorCase{"t\nV1 a 0 1\nE1 b 0 zz 0 2\nR1 b 0 1\n",
+                       "line 3: E1: the controlling node zz is no node of the circuit"},
+        SheetErrorCase{"t\nV1 a 0 1\nE1 b 0 a A 2\nR1 b 0 1\n",
+                       "line 3: E1: the two controlling nodes are the same node"}));
+
+} // namespace
