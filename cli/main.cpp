@@ -1,6 +1,12 @@
 // zenodyne-cli: the command-line front end.
 
+#include "bodecommand.h"
 #include "circuitinfo.h"
+#include "command.h"
+#include "evalcommand.h"
+#include "exportcommand.h"
+#include "responsecommand.h"
+#include "tfcommand.h"
 
 #include <model/tcircuitdocument.h>
 
@@ -11,8 +17,7 @@
 
 namespace {
 
-// Exit status for unreadable or damaged files and for bad arguments.
-constexpr int failureStatus = 2;
+constexpr int failureStatus = ExitStatus::failure;
 
 int printInfo(const std::string &file)
 {
@@ -44,6 +49,12 @@ int main(int argc, char **argv)
     std::string file;
     CLI::App *info = app.add_subcommand("info", "Print the circuit stored in a .crc file");
     info->add_option("FILE", file, "The circuit file")->required();
+    Command command;
+    addTfCommand(app, command);
+    addBodeCommand(app, command);
+    addResponseCommand(app, command);
+    addEvalCommand(app, command);
+    addExportCommand(app, command);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
@@ -51,5 +62,7 @@ int main(int argc, char **argv)
     }
     if (info->parsed())
         return printInfo(file);
+    if (command)
+        return runCommand(command, std::cout, std::cerr);
     return failureStatus;
 }
