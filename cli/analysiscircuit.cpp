@@ -99,6 +99,8 @@ CircTool &AnalysisCircuit::tool(std::string_view name)
 std::unique_ptr<TransFunc> AnalysisCircuit::transferFunction(std::string_view source,
                                                              std::string_view equation)
 {
+    requireSource(source);
+    requireOutputNames(equation);
     auto tool = std::make_unique<TransFunc>(equation, labelUnit(source), &m_document);
     tool->setName(labelUnit(toolName));
     tool->update();

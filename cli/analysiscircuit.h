@@ -38,8 +38,9 @@ public:
     CircTool &tool(std::string_view name);
 
     // A transfer-function tool named toolName for the source and output equation, evaluated
-    // exactly as a tool placed on the sheet evaluates itself (compile, parse, set ratio). It
-    // belongs to the document but is not on its tool list.
+    // exactly as a tool placed on the sheet evaluates itself (compile, parse, set ratio), once
+    // both have passed the checks above. It belongs to the document but is not on its tool
+    // list.
     std::unique_ptr<TransFunc> transferFunction(std::string_view source, std::string_view equation);
 
     // The texts of the messages the last evaluation left, in order.

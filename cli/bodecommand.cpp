@@ -28,8 +28,6 @@ struct BodeOptions
 int runBode(const BodeOptions &options, std::ostream &out, std::ostream &err)
 {
     AnalysisCircuit circuit(options.file);
-    circuit.requireSource(options.source);
-    circuit.requireOutputNames(options.output);
     const std::unique_ptr<TransFunc> tool
         = circuit.transferFunction(options.source, options.output);
     const int status = circuit.reportMessages(err);
@@ -48,10 +46,7 @@ int runBode(const BodeOptions &options, std::ostream &out, std::ostream &err)
     BodePlot plot;
     plot.setElements(elements);
 
-    BodePlotExportData data = BodePlotExportData::from(plot);
-    options.fields.applyTo(data);
-    data.number = ExportNumberFormat(options.digits);
-    out << data.text();
+    out << options.fields.exportText(BodePlotExportData::from(plot), options.digits);
     return status;
 }
 
@@ -77,9 +72,5 @@ void addBodeCommand(CLI::App &app, Command &command)
     bode->add_option("--phase", options->phaseMode, "The phase in rad (the default) or deg")
         ->transform(CLI::CheckedTransformer(phaseModes, CLI::ignore_case));
     CommandOptions::addDigits(*bode, options->digits);
-    bode->callback([&command, options] {
-        command = [options](std::ostream &out, std::ostream &err) {
-            return runBode(*options, out, err);
-        };
-    });
+    CommandOptions::runOnParse(*bode, command, options, runBode);
 }

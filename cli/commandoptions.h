@@ -2,6 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include "command.h"
+
+#include <tools/exportnumberformat.h>
+
+#include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +25,18 @@ void addSourceAndOutput(CLI::App &command, std::string &source, std::string &out
 CLI::Option *addDigits(CLI::App &command, int &digits);
 // A check that passes a finite decimal number, whole.
 CLI::Validator finiteNumber();
+
+// Once the subcommand has been parsed, command runs run with its options.
+template<typename Options>
+void runOnParse(CLI::App &subcommand, Command &command, std::shared_ptr<Options> options,
+                int (*run)(const Options &, std::ostream &, std::ostream &))
+{
+    subcommand.callback([&command, options, run] {
+        command = [options, run](std::ostream &out, std::ostream &err) {
+            return run(*options, out, err);
+        };
+    });
+}
 
 } // namespace CommandOptions
 
@@ -44,6 +62,15 @@ public:
     void applyTo(Data &data) const
     {
         applyWindowTo(data.start, data.end, data.dataPoints);
+    }
+    // The text of an export dialog's data with the given options applied, numbers with the
+    // digits.
+    template<typename Data>
+    std::string exportText(Data data, int digits) const
+    {
+        applyTo(data);
+        data.number = ExportNumberFormat(digits);
+        return data.text();
     }
 
     double start() const { return m_start; }

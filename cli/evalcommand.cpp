@@ -101,9 +101,5 @@ void addEvalCommand(CLI::App &app, Command &command)
     CommandOptions::addFile(*eval, options->file);
     eval->add_option("--tool", options->tool, "Evaluate only the tool of this name");
     eval->add_option("-o", options->output, "Save to this file instead of the circuit file");
-    eval->callback([&command, options] {
-        command = [options](std::ostream &out, std::ostream &err) {
-            return runEval(*options, out, err);
-        };
-    });
+    CommandOptions::runOnParse(*eval, command, options, runEval);
 }

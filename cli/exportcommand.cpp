@@ -45,29 +45,22 @@ template<typename Data, typename Tool>
 std::string windowExport(const ExportOptions &options, const Tool &tool)
 {
     requireFields(options, tool, ExportFieldOptions::windowFields, false);
-    Data data = Data::from(tool);
-    options.fields.applyTo(data);
-    data.number = ExportNumberFormat(options.digits);
-    return data.text();
+    return options.fields.exportText(Data::from(tool), options.digits);
 }
 
 std::string exportText(const ExportOptions &options, const CircTool &tool)
 {
-    const ExportNumberFormat number(options.digits);
     if (const TransFunc *function = tool.transferFunction()) {
         requireFields(options, tool, 0, true);
         TransFuncTextExportData data;
         data.tool = function;
         data.syntax = options.syntax;
-        data.number = number;
+        data.number = ExportNumberFormat(options.digits);
         return data.text();
     }
     if (const auto *plot = dynamic_cast<const BodePlot *>(&tool)) {
         requireFields(options, tool, ExportFieldOptions::bodeFields, false);
-        BodePlotExportData data = BodePlotExportData::from(*plot);
-        options.fields.applyTo(data);
-        data.number = number;
-        return data.text();
+        return options.fields.exportText(BodePlotExportData::from(*plot), options.digits);
     }
     if (const auto *signal = dynamic_cast<const Signal *>(&tool))
         return windowExport<SignalExportData>(options, *signal);
@@ -113,9 +106,5 @@ void addExportCommand(CLI::App &app, Command &command)
     options->fields.addTo(*exportCommand,
                           ExportFieldOptions::bodeFields | ExportFieldOptions::windowFields);
     CommandOptions::addDigits(*exportCommand, options->digits);
-    exportCommand->callback([&command, options] {
-        command = [options](std::ostream &out, std::ostream &err) {
-            return runExport(*options, out, err);
-        };
-    });
+    CommandOptions::runOnParse(*exportCommand, command, options, runExport);
 }

@@ -1,12 +1,8 @@
 // zenodyne-cli: the command-line front end.
 
-#include "bodecommand.h"
+#include "analysiscommands.h"
 #include "circuitinfo.h"
 #include "command.h"
-#include "evalcommand.h"
-#include "exportcommand.h"
-#include "responsecommand.h"
-#include "tfcommand.h"
 
 #include <model/tcircuitdocument.h>
 
@@ -50,11 +46,7 @@ int main(int argc, char **argv)
     CLI::App *info = app.add_subcommand("info", "Print the circuit stored in a .crc file");
     info->add_option("FILE", file, "The circuit file")->required();
     Command command;
-    addTfCommand(app, command);
-    addBodeCommand(app, command);
-    addResponseCommand(app, command);
-    addEvalCommand(app, command);
-    addExportCommand(app, command);
+    addAnalysisCommands(app, command);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {

@@ -133,10 +133,7 @@ int runResponse(const ResponseOptions &options, std::ostream &out, std::ostream 
     }
     if (status != ExitStatus::success)
         return status;
-    TimePlotExportData data = TimePlotExportData::from(plot);
-    options.fields.applyTo(data);
-    data.number = ExportNumberFormat(options.digits);
-    out << data.text();
+    out << options.fields.exportText(TimePlotExportData::from(plot), options.digits);
     return status;
 }
 
@@ -164,9 +161,5 @@ void addResponseCommand(CLI::App &app, Command &command)
         ->needs(periodic);
     options->fields.addTo(*response, ExportFieldOptions::windowFields, true);
     CommandOptions::addDigits(*response, options->digits);
-    response->callback([&command, options] {
-        command = [options](std::ostream &out, std::ostream &err) {
-            return runResponse(*options, out, err);
-        };
-    });
+    CommandOptions::runOnParse(*response, command, options, runResponse);
 }

@@ -25,8 +25,6 @@ struct TfOptions
 int runTf(const TfOptions &options, std::ostream &out, std::ostream &err)
 {
     AnalysisCircuit circuit(options.file);
-    circuit.requireSource(options.source);
-    circuit.requireOutputNames(options.output);
     const std::unique_ptr<TransFunc> tool
         = circuit.transferFunction(options.source, options.output);
     const int status = circuit.reportMessages(err);
@@ -51,8 +49,5 @@ void addTfCommand(CLI::App &app, Command &command)
     CLI::Option *json
         = tf->add_flag("--json", options->json, "One JSON object, numbers at full precision");
     CommandOptions::addDigits(*tf, options->digits)->excludes(json);
-    tf->callback([&command, options] {
-        command
-            = [options](std::ostream &out, std::ostream &err) { return runTf(*options, out, err); };
-    });
+    CommandOptions::runOnParse(*tf, command, options, runTf);
 }

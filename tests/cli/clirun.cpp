@@ -1,11 +1,7 @@
 #include "clirun.h"
 
-#include <bodecommand.h>
+#include <analysiscommands.h>
 #include <command.h>
-#include <evalcommand.h>
-#include <exportcommand.h>
-#include <responsecommand.h>
-#include <tfcommand.h>
 
 #include <tools/bodeplot.h>
 #include <tools/compndsig.h>
@@ -25,11 +21,7 @@ CliRun runCli(const std::vector<std::string> &arguments)
 {
     CLI::App app;
     Command command;
-    addTfCommand(app, command);
-    addBodeCommand(app, command);
-    addResponseCommand(app, command);
-    addEvalCommand(app, command);
-    addExportCommand(app, command);
+    addAnalysisCommands(app, command);
     CliRun run;
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {
