@@ -66,11 +66,11 @@ void addBodeCommand(CLI::App &app, Command &command)
                                                              {"1:1", BPElemParam::OneToOne}};
     bode->add_option("--magnitude", options->magnitudeMode,
                      "The magnitude as 20log (dB, the default), 10log or 1:1")
-        ->transform(CLI::CheckedTransformer(magnitudeModes, CLI::ignore_case));
+        ->transform(CLI::CheckedTransformer(magnitudeModes, CLI::ignore_case).description(""));
     const std::map<std::string, std::int32_t> phaseModes{{"rad", BPElemParam::Radians},
                                                          {"deg", BPElemParam::Degrees}};
     bode->add_option("--phase", options->phaseMode, "The phase in rad (the default) or deg")
-        ->transform(CLI::CheckedTransformer(phaseModes, CLI::ignore_case));
+        ->transform(CLI::CheckedTransformer(phaseModes, CLI::ignore_case).description(""));
     CommandOptions::addDigits(*bode, options->digits);
     CommandOptions::runOnParse(*bode, command, options, runBode);
 }

@@ -102,7 +102,7 @@ void addExportCommand(CLI::App &app, Command &command)
               ->add_option("--syntax", options->syntax,
                            "Transfer function: caret (Cn*s^n, the default), stars (Cn*s**n), "
                            "pow (Cn*pow(s,n)) or list (C0,C1, ... ,Cn)")
-              ->transform(CLI::CheckedTransformer(syntaxes));
+              ->transform(CLI::CheckedTransformer(syntaxes).description(""));
     options->fields.addTo(*exportCommand,
                           ExportFieldOptions::bodeFields | ExportFieldOptions::windowFields);
     CommandOptions::addDigits(*exportCommand, options->digits);
