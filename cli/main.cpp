@@ -1,6 +1,8 @@
 // zenodyne-cli: the command-line front end.
 
+#include "analysiscommands.h"
 #include "circuitinfo.h"
+#include "command.h"
 #include "importcommand.h"
 
 #include <model/tcircuitdocument.h>
@@ -12,8 +14,7 @@
 
 namespace {
 
-// Exit status for unreadable or damaged files and for bad arguments.
-constexpr int failureStatus = 2;
+constexpr int failureStatus = ExitStatus::failure;
 
 int printInfo(const std::string &file)
 {
@@ -46,6 +47,8 @@ int main(int argc, char **argv)
     CLI::App *info = app.add_subcommand("info", "Print the circuit stored in a .crc file");
     info->add_option("FILE", file, "The circuit file")->required();
     addImportCommand(app);
+    Command command;
+    addAnalysisCommands(app, command);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
@@ -53,5 +56,7 @@ int main(int argc, char **argv)
     }
     if (info->parsed())
         return printInfo(file);
+    if (command)
+        return runCommand(command, std::cout, std::cerr);
     return failureStatus;
 }

@@ -10,7 +10,6 @@
 #include <model/tcircuitdocument.h>
 
 #include <common/ipstream.h>
-#include <common/numbertext.h>
 #include <common/opstream.h>
 #include <common/streamformat.h>
 
@@ -98,7 +97,8 @@ void BodePlot::resample()
 }
 
 std::string BodePlot::dataExportText(std::int32_t start, std::int32_t decades, int points,
-                                     bool radiansPerSecond, bool logFrequency) const
+                                     bool radiansPerSecond, bool logFrequency,
+                                     const ExportNumberFormat &number) const
 {
     const std::string unit = radiansPerSecond ? "rad/s" : "Hz";
     std::string text = logFrequency ? "Log(" + unit + ")" : unit;
@@ -113,12 +113,12 @@ std::string BodePlot::dataExportText(std::int32_t start, std::int32_t decades, i
     const double step = points >= 2 ? static_cast<double>(decades) / (points - 1) : 0.0;
     for (int i = 0; i < points; ++i) {
         const double x = start + i * step;
-        text += formatGeneral(logFrequency ? x : std::pow(10.0, x), 6);
+        text += number(logFrequency ? x : std::pow(10.0, x));
         for (const BPElemParam &element : m_elements) {
             for (const BodeLineKind kind : bodeLineKinds) {
                 const BodeLine &line = element.line(kind);
                 if (line.parameters().shown)
-                    text += "," + formatGeneral(line.valueAt(x, radiansPerSecond), 6);
+                    text += "," + number(line.valueAt(x, radiansPerSecond));
             }
         }
         text += "\n";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <tools/bpelemparam.h>
+#include <tools/exportnumberformat.h>
 #include <tools/graph/tgraphparam.h>
 
 #include <model/circtool.h>
@@ -47,7 +48,8 @@ public:
     // The export: a header, then points rows from decade start over decades decades, the
     // frequency as its logarithm or plain, every shown line evaluated in the given unit.
     std::string dataExportText(std::int32_t start, std::int32_t decades, int points,
-                               bool radiansPerSecond, bool logFrequency) const;
+                               bool radiansPerSecond, bool logFrequency,
+                               const ExportNumberFormat &number = ExportNumberFormat()) const;
 
     const MArray<BPElemParam> &elements() const { return m_elements; }
     // The plot takes over copies of the elements as its own.

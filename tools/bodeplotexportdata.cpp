@@ -20,5 +20,6 @@ std::string BodePlotExportData::text() const
     return plot->dataExportText(
         DialogText::readInteger(startDecade, -BodePlot::maxDecades, BodePlot::maxDecades),
         DialogText::readInteger(decades, 0, BodePlot::maxDecades),
-        DialogText::readInteger(dataPoints, 0, maxDataPoints), radiansPerSecond, logFrequency);
+        DialogText::readInteger(dataPoints, 0, maxDataPoints), radiansPerSecond, logFrequency,
+        number);
 }

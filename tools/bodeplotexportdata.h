@@ -1,5 +1,7 @@
 #pragma once
 
+#include <tools/exportnumberformat.h>
+
 #include <string>
 
 class BodePlot;
@@ -15,6 +17,8 @@ struct BodePlotExportData
     std::string startDecade;
     std::string decades;
     std::string dataPoints = "100";
+    // The dialog writes 6 significant digits; a front end may ask for more.
+    ExportNumberFormat number;
     bool radiansPerSecond = true;
     bool logFrequency = true;
 

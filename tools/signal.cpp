@@ -14,7 +14,6 @@
 #include <model/parameterdialogs.h>
 
 #include <common/ipstream.h>
-#include <common/numbertext.h>
 #include <common/opstream.h>
 #include <common/streamformat.h>
 
@@ -147,13 +146,14 @@ double Signal::nextBreak(double t) const
     return nearest.above();
 }
 
-std::string Signal::dataExportText(double start, double end, int points) const
+std::string Signal::dataExportText(double start, double end, int points,
+                                   const ExportNumberFormat &number) const
 {
     std::string text = "time," + std::string(name().view()) + "\n";
     const double step = points >= 2 ? (end - start) / (points - 1) : 0.0;
     for (int i = 0; i < points; ++i) {
         const double t = start + i * step;
-        text += formatGeneral(t, 6) + ", " + formatGeneral(value(t), 6) + "\n";
+        text += number(t) + ", " + number(value(t)) + "\n";
     }
     return text;
 }

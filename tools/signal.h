@@ -1,5 +1,6 @@
 #pragma once
 
+#include <tools/exportnumberformat.h>
 #include <tools/graph/graphable.h>
 #include <tools/graph/plotdata.h>
 #include <tools/graph/tgraphparam.h>
@@ -54,7 +55,8 @@ public:
     double nextBreak(double t) const override;
 
     // The export text: a header, then points rows "t, value" from start to end.
-    std::string dataExportText(double start, double end, int points) const;
+    std::string dataExportText(double start, double end, int points,
+                               const ExportNumberFormat &number = ExportNumberFormat()) const;
 
     const MPtrArray<SigElement> &elements() const { return m_elements; }
     void appendElement(std::unique_ptr<SigElement> element);

@@ -5,7 +5,7 @@
 
 SignalExportData SignalExportData::from(const Signal &signal)
 {
-    return {&signal, signal.start().text(), signal.end().text(), "100"};
+    return {&signal, signal.start().text(), signal.end().text(), "100", {}};
 }
 
 std::string SignalExportData::text() const
@@ -13,5 +13,5 @@ std::string SignalExportData::text() const
     if (!signal)
         return {};
     return signal->dataExportText(DialogText::readNumber(start), DialogText::readNumber(end),
-                                  DialogText::readInteger(dataPoints, 0, maxDataPoints));
+                                  DialogText::readInteger(dataPoints, 0, maxDataPoints), number);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <tools/exportnumberformat.h>
+
 #include <string>
 
 class Signal;
@@ -15,6 +17,8 @@ struct SignalExportData
     std::string start;
     std::string end;
     std::string dataPoints = "100";
+    // The dialog writes 6 significant digits; a front end may ask for more.
+    ExportNumberFormat number;
 
     static SignalExportData from(const Signal &signal);
     // The text to save or copy, from the fields as they stand.

@@ -11,7 +11,6 @@
 #include <model/tcircuitdocument.h>
 
 #include <common/ipstream.h>
-#include <common/numbertext.h>
 #include <common/opstream.h>
 #include <common/streamformat.h>
 
@@ -178,7 +177,8 @@ std::vector<plotData> TimePlot::sampled(double start, double end, int columns,
 
 // Rows need a sampled curve for every line; an empty window (or a plot whose responses do not
 // match its lines) has none, and its export is the header alone.
-std::string TimePlot::dataExportText(double start, double end, int points) const
+std::string TimePlot::dataExportText(double start, double end, int points,
+                                     const ExportNumberFormat &number) const
 {
     std::string text = "time";
     for (const TPElemParam &line : m_outputLines)
@@ -192,9 +192,9 @@ std::string TimePlot::dataExportText(double start, double end, int points) const
         return text;
     const double dt = points >= 2 ? (end - start) / (points - 1) : 0.0;
     for (int i = 0; i < points; ++i) {
-        text += formatGeneral(start + i * dt, 6);
+        text += number(start + i * dt);
         for (const plotData &curve : curves)
-            text += ", " + formatGeneral(curve.points()[i].high, 6);
+            text += ", " + number(curve.points()[i].high);
         text += "\n";
     }
     return text;

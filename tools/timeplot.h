@@ -1,5 +1,6 @@
 #pragma once
 
+#include <tools/exportnumberformat.h>
 #include <tools/graph/plotdata.h>
 #include <tools/graph/tgraphparam.h>
 #include <tools/graph/tpelemparam.h>
@@ -62,7 +63,8 @@ public:
     std::vector<plotData> sampled(double start, double end, int columns, bool autoSample) const;
     // The export: a header, then points rows "time, value, ...", the high value of each
     // sample; only the header when the window is empty.
-    std::string dataExportText(double start, double end, int points) const;
+    std::string dataExportText(double start, double end, int points,
+                               const ExportNumberFormat &number = ExportNumberFormat()) const;
 
     const MArray<TPElemParam> &outputLines() const { return m_outputLines; }
     const MArray<TPElemParam> &transferLines() const { return m_transferLines; }

@@ -5,7 +5,7 @@
 
 TimePlotExportData TimePlotExportData::from(const TimePlot &plot)
 {
-    return {&plot, plot.start().text(), plot.end().text(), "100"};
+    return {&plot, plot.start().text(), plot.end().text(), "100", {}};
 }
 
 std::string TimePlotExportData::text() const
@@ -13,5 +13,5 @@ std::string TimePlotExportData::text() const
     if (!plot)
         return {};
     return plot->dataExportText(DialogText::readNumber(start), DialogText::readNumber(end),
-                                DialogText::readInteger(dataPoints, 0, maxDataPoints));
+                                DialogText::readInteger(dataPoints, 0, maxDataPoints), number);
 }

@@ -12,41 +12,11 @@
 #include <model/tcircuitdocument.h>
 
 #include <common/ipstream.h>
-#include <common/numbertext.h>
 #include <common/opstream.h>
 
 #include <cmath>
 
 namespace {
-
-// The terms of one polynomial of the text export, from power 0 to the stored degree.
-std::string exportTerms(const Polynom &p, TransFunc::TextSyntax syntax)
-{
-    using Syntax = TransFunc::TextSyntax;
-    std::string text;
-    for (int n = 0; n <= p.degree(); ++n) {
-        const double c = p.coefficient(n).real();
-        if (n == 0) {
-            text += formatGeneral(c, 6);
-            continue;
-        }
-        if (syntax == Syntax::CoefficientList) {
-            text += "," + formatGeneral(c, 6);
-            continue;
-        }
-        text += (c < 0.0 ? " - " : " + ") + formatGeneral(std::abs(c), 6);
-        const std::string power = std::to_string(n);
-        if (n == 1)
-            text += "*s";
-        else if (syntax == Syntax::PowerCaret)
-            text += "*s^" + power;
-        else if (syntax == Syntax::PowerStars)
-            text += "*s**" + power;
-        else
-            text += "*pow(s," + power + ")";
-    }
-    return text;
-}
 
 template<typename T>
 void readOwned(ipstream &is, std::unique_ptr<T> &field)
@@ -112,7 +82,8 @@ bool TransFunc::exportData(ParameterDialogs &dialogs)
     ToolDialogs *tools = dialogs.toolDialogs();
     if (!tools)
         return false;
-    TransFuncTextExportData data{this};
+    TransFuncTextExportData data;
+    data.tool = this;
     tools->transFuncTextExportDialog(data);
     return true;
 }
@@ -240,10 +211,44 @@ RatioFunc TransFunc::wholeRatio() const
                      m_ratio->denominator());
 }
 
-std::string TransFunc::formulaText(TextSyntax syntax) const
+double TransFunc::gain() const
 {
-    return std::string(name().view()) + " = ( " + exportTerms(m_ratio->numerator(), syntax)
-           + " )/( " + exportTerms(m_ratio->denominator(), syntax) + " )";
+    const Polynom &numerator = m_ratio->numerator();
+    return numerator.coefficient(numerator.degree()).real();
+}
+
+std::string TransFunc::termsText(const Polynom &p, TextSyntax syntax,
+                                 const ExportNumberFormat &number)
+{
+    std::string text;
+    for (int n = 0; n <= p.degree(); ++n) {
+        const double c = p.coefficient(n).real();
+        if (n == 0) {
+            text += number(c);
+            continue;
+        }
+        if (syntax == TextSyntax::CoefficientList) {
+            text += "," + number(c);
+            continue;
+        }
+        text += (c < 0.0 ? " - " : " + ") + number(std::abs(c));
+        const std::string power = std::to_string(n);
+        if (n == 1)
+            text += "*s";
+        else if (syntax == TextSyntax::PowerCaret)
+            text += "*s^" + power;
+        else if (syntax == TextSyntax::PowerStars)
+            text += "*s**" + power;
+        else
+            text += "*pow(s," + power + ")";
+    }
+    return text;
+}
+
+std::string TransFunc::formulaText(TextSyntax syntax, const ExportNumberFormat &number) const
+{
+    return std::string(name().view()) + " = ( " + termsText(m_ratio->numerator(), syntax, number)
+           + " )/( " + termsText(m_ratio->denominator(), syntax, number) + " )";
 }
 
 void TransFunc::write(opstream &os) const

@@ -8,6 +8,7 @@
 #include <model/circtool.h>
 #include <model/labelunit.h>
 #include <model/vstring.h>
+#include <tools/exportnumberformat.h>
 
 #include <cstdint>
 #include <memory>
@@ -67,8 +68,14 @@ public:
     void reset() override;
 
     // "name = ( numerator )/( denominator )" in the syntax, every coefficient of the ratio
-    // from power 0 up to the stored degree, 6 significant digits.
-    std::string formulaText(TextSyntax syntax) const;
+    // from power 0 up to the stored degree, 6 significant digits unless the format says
+    // otherwise.
+    std::string formulaText(TextSyntax syntax,
+                            const ExportNumberFormat &number = ExportNumberFormat()) const;
+    // The terms of one polynomial as the text export writes them: every coefficient from
+    // power 0 up to the stored degree.
+    static std::string termsText(const Polynom &p, TextSyntax syntax,
+                                 const ExportNumberFormat &number = ExportNumberFormat());
     // The picture as laid out on the surface's metrics.
     TransFuncFormula formula(const DrawSurface &surface) const;
 
@@ -86,6 +93,8 @@ public:
     // Whether the improper terms hold a non-zero coefficient.
     bool hasImproperTerms() const;
     const RatioFunc &ratio() const { return *m_ratio; }
+    // The gain K of the ratio: the top coefficient of its numerator (the denominator is monic).
+    double gain() const;
     // The whole transfer function as one ratio: the proper ratio with the improper terms
     // folded back into its numerator (numerator + improper terms × denominator).
     RatioFunc wholeRatio() const;

@@ -17,6 +17,8 @@ struct TransFuncTextExportData
     const TransFunc *tool = nullptr;
     // Each opening starts with "Cn*s^n".
     TransFunc::TextSyntax syntax = TransFunc::TextSyntax::PowerCaret;
+    // The dialog writes 6 significant digits; a front end may ask for more.
+    ExportNumberFormat number;
 
-    std::string text() const { return tool ? tool->formulaText(syntax) : std::string(); }
+    std::string text() const { return tool ? tool->formulaText(syntax, number) : std::string(); }
 };
