@@ -124,17 +124,18 @@ int runResponse(const ResponseOptions &options, std::ostream &out, std::ostream 
                    textDouble(DialogText::number(options.fields.end())));
     plot.rebuildSolutions();
 
-    int status = circuit.reportMessages(err);
-    if (plot.omitsImproperTerms()) {
-        // The response would be missing the derivative and impulse terms of the input.
-        err << "The transfer function is improper; its polynomial part is left out of the "
-               "response\n";
-        status = ExitStatus::messages;
-    }
+    const int status = circuit.reportMessages(err);
     if (status != ExitStatus::success)
         return status;
     out << options.fields.exportText(TimePlotExportData::from(plot), options.digits);
-    return status;
+    if (!plot.omitsImproperTerms())
+        return status;
+    // The response of the proper part is written, as the time plot draws it; the derivative
+    // and impulse terms of the input that the polynomial part would add are not in it, and
+    // the status says so to scripts.
+    err << "Note: the transfer function is improper; its polynomial part is left out of the "
+           "response\n";
+    return ExitStatus::messages;
 }
 
 } // namespace
