@@ -23,7 +23,8 @@ public:
     Polynom &denominator() { return m_denominator; }
 
     // numerator(s) ÷ denominator(s) by scaled division; a zero denominator gives what the
-    // floating-point division gives.
+    // floating-point division gives. Where numerator or denominator overflows outside the unit
+    // circle the ratio comes from the reversed polynomials in 1/s.
     Complex evaluate(Complex s) const;
     // The ratio at s = jω; ω is in hertz unless radiansPerSecond is set.
     Complex evaluateAtFrequency(double omega, bool radiansPerSecond) const;

@@ -111,7 +111,7 @@ FrequencyResponse BPElemParam::response(double x, bool radiansPerSecond) const
     const std::complex<double> s(0.0, radius);
     const std::complex<double> denominator = ratio.denominator().evaluate(s);
     FrequencyResponse h;
-    h.value = ComplexArith::divide(ratio.numerator().evaluate(s), denominator);
+    h.value = ratio.evaluate(s);
     h.resolution = ComplexArith::epsilon * termBound(ratio.numerator(), radius)
                    / ComplexArith::modulus(denominator);
     return h;

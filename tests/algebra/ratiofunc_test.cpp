@@ -1,3 +1,4 @@
+#include <algebra/complexarith.h>
 #include <algebra/ratiofunc.h>
 
 #include <gtest/gtest.h>
@@ -34,4 +35,27 @@ TEST(RatioFunc, DifferentiatesByTheQuotientRule)
         EXPECT_NEAR(actual.real(), expected.real(), 1e-14 * std::abs(expected));
         EXPECT_NEAR(actual.imag(), expected.imag(), 1e-14 * std::abs(expected));
     }
+}
+
+// s^38 / (s + 1)^40 far above its poles: both polynomials overflow at 10^9 rad/s while the
+// ratio, about s^-2, is an ordinary number; inside the unit circle the plain quotient stays.
+TEST(RatioFunc, EvaluatesHighOrdersWherePolynomialsOverflow)
+{
+    Polynom denominator(1.0);
+    for (int k = 0; k < 40; ++k)
+        denominator *= Polynom{1.0, 1.0};
+    std::vector<std::complex<double>> power(39, 0.0);
+    power.back() = 1.0;
+    const RatioFunc ratio(Polynom(power), denominator);
+
+    for (const double omega : {1e9, 1e12}) {
+        const std::complex<double> s(0.0, omega);
+        ASSERT_FALSE(std::isfinite(std::abs(denominator.evaluate(s))));
+        const std::complex<double> expected = 1.0 / (s * s * std::pow(1.0 + 1.0 / s, 40));
+        EXPECT_LE(std::abs(ratio.evaluate(s) - expected), 1e-13 * std::abs(expected)) << omega;
+        EXPECT_EQ(ratio.evaluateAtFrequency(omega, true), ratio.evaluate(s));
+    }
+    const std::complex<double> inside(0.0, 0.5);
+    EXPECT_EQ(ratio.evaluate(inside), ComplexArith::divide(ratio.numerator().evaluate(inside),
+                                                           denominator.evaluate(inside)));
 }
