@@ -104,6 +104,10 @@ std::unique_ptr<TransFunc> AnalysisCircuit::transferFunction(std::string_view so
     auto tool = std::make_unique<TransFunc>(equation, labelUnit(source), &m_document);
     tool->setName(labelUnit(toolName));
     tool->update();
+    if (tool->exceedsDoubleRange())
+        m_notes.emplace_back("The coefficients of the transfer function exceed the range of double "
+                             "numbers: its poles and zeros are right, its formula, gain, partial "
+                             "fractions and responses are not");
     return tool;
 }
 
@@ -112,6 +116,7 @@ std::vector<std::string> AnalysisCircuit::messages() const
     std::vector<std::string> texts;
     for (const Message *message : m_document.messages())
         texts.emplace_back(message->text().view());
+    texts.insert(texts.end(), m_notes.begin(), m_notes.end());
     return texts;
 }
 

@@ -43,7 +43,8 @@ public:
     // list.
     std::unique_ptr<TransFunc> transferFunction(std::string_view source, std::string_view equation);
 
-    // The texts of the messages the last evaluation left, in order.
+    // The texts of the messages the last evaluation left, in order, then those of the command:
+    // a transfer function whose double form overflows.
     std::vector<std::string> messages() const;
     // Writes those messages to err, one a line; answers ExitStatus::messages when there were
     // any, else ExitStatus::success.
@@ -51,4 +52,5 @@ public:
 
 private:
     TCircuitDocument m_document;
+    std::vector<std::string> m_notes;
 };

@@ -7,6 +7,7 @@
 #include <tools/transfuncformula.h>
 #include <tools/transfunctextexportdata.h>
 
+#include <algebra/complexarith.h>
 #include <algebra/transratiofunc.h>
 #include <model/parameterdialogs.h>
 #include <model/tcircuitdocument.h>
@@ -15,6 +16,7 @@
 #include <common/opstream.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -209,6 +211,21 @@ RatioFunc TransFunc::wholeRatio() const
         return *m_ratio;
     return RatioFunc(m_ratio->numerator() + *m_improperTerms * m_ratio->denominator(),
                      m_ratio->denominator());
+}
+
+bool TransFunc::exceedsDoubleRange() const
+{
+    // Conversion from the exact form saturates at the largest double; products overflow to
+    // infinity.
+    const auto beyond = [](const Polynom &p) {
+        for (const std::complex<double> c : p.coefficients()) {
+            if (!(ComplexArith::absoluteSum(c) < std::numeric_limits<double>::max()))
+                return true;
+        }
+        return false;
+    };
+    return beyond(m_ratio->numerator()) || beyond(m_ratio->denominator())
+           || beyond(*m_improperTerms);
 }
 
 double TransFunc::gain() const

@@ -95,6 +95,11 @@ public:
     const RatioFunc &ratio() const { return *m_ratio; }
     // The gain K of the ratio: the top coefficient of its numerator (the denominator is monic).
     double gain() const;
+    // Whether a coefficient of the double form (ratio or improper terms) lies beyond the range
+    // of doubles: forty poles near 10^7 rad/s make a constant term near 10^300, fifty make one
+    // that no double holds. The roots come from the exact ratio and stay right; the formula,
+    // the gain, the partial fractions and the responses do not.
+    bool exceedsDoubleRange() const;
     // The whole transfer function as one ratio: the proper ratio with the improper terms
     // folded back into its numerator (numerator + improper terms × denominator).
     RatioFunc wholeRatio() const;
