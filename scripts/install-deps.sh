@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing Zenodyne needs, when they are missing.
 set -eu
 
-packages="cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev"
+packages="cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev $*"
 
 missing=""
 for package in $packages; do

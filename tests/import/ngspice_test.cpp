@@ -97,6 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CrossCheck{"rc-lowpass-bode.cir", "V1", "Vout", "v(out)"},
                       CrossCheck{"sallen-key-lowpass.cir", "V1", "Vout", "v(out)"},
                       CrossCheck{"rlc-bandpass.cir", "V1", "Vout", "v(out)"},
-                      CrossCheck{"common-emitter.cir", "Vs", "Vc", "v(c)"}));
+                      CrossCheck{"common-emitter.cir", "Vs", "Vc", "v(c)"}),
+    [](const auto &test) {
+        std::string name = std::filesystem::path(test.param.netlist).stem().string();
+        std::erase(name, '-');
+        return name;
+    });
 
 } // namespace
