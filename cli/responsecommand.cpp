@@ -3,7 +3,7 @@
 #include "analysiscircuit.h"
 #include "commanderror.h"
 #include "commandoptions.h"
-#include "signalspec.h"
+#include "signalargument.h"
 #include "terminaltext.h"
 
 #include <tools/dialogtext.h>
@@ -82,8 +82,8 @@ std::string addSignal(TCircuitDocument &document, const ResponseOptions &options
     signal->setDocument(&document);
     const std::string name = unusedToolName(document, "Input");
     signal->setName(labelUnit(name));
-    for (const std::string &spec : options.signals)
-        signal->appendElement(parseSignalSpec(spec));
+    for (const std::string &argument : options.signals)
+        signal->appendElement(parseSignalArgument(argument));
     signal->setWindow(textDouble(DialogText::number(window.start)),
                       textDouble(DialogText::number(window.end)));
     signal->setPeriodic(options.periodic);
