@@ -85,10 +85,14 @@ TransPolynom scaledVariable(const TransPolynom &p, int exponent)
     const int n = p.degree();
     for (int k = 0; k <= n; ++k) {
         const transDouble &c = p.coefficient(k);
+        // Points of absurd values (parsed exponents reach 10^8) stay within what a point holds.
+        const std::int64_t point
+            = std::clamp<std::int64_t>(c.point() + std::int64_t{exponent} * (k - n),
+                                       -(std::int64_t{1} << 30), std::int64_t{1} << 30);
         scaled.coefficientAt(k)
             = c.isZero() ? c
                          : transDouble::fromDigits(c.isNegative(), c.digits(), c.length(),
-                                                   c.point() + exponent * (k - n),
+                                                   static_cast<std::int32_t>(point),
                                                    static_cast<std::uint16_t>(c.length() + 1));
     }
     return scaled;
@@ -110,7 +114,9 @@ FactPolynom::FactorStatus FactPolynom::factor(const TransPolynom &p, double &acc
     }
     if (q.coefficientCount() < 2)
         return FactorStatus::NotFactored;
-    const int exponent = static_cast<int>(std::lround(logBase256(q.coefficient(0)) / q.degree()));
+    // Beyond 2^±4000 every double root is 0 or infinite anyway.
+    const int exponent = static_cast<int>(
+        std::clamp(std::lround(logBase256(q.coefficient(0)) / q.degree()), -500L, 500L));
     const FactorStatus status = searchExactRoots(scaledVariable(q, exponent), accuracy);
     scaleRoots(8 * exponent);
     return status;
