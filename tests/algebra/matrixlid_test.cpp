@@ -7,11 +7,6 @@
 
 namespace {
 
-constexpr Point at(int column, int row)
-{
-    return Point{column * 100, row * 100};
-}
-
 // An RC ladder of the given number of sections driven by V1, a tag on every section node.
 void drawLadder(CircuitSketch &c, int sections)
 {

@@ -8,11 +8,6 @@
 
 namespace {
 
-constexpr Point at(int column, int row)
-{
-    return Point{column * 100, row * 100};
-}
-
 // A netlist built on the sketch's document, outside the compile driver.
 struct Netlist
 {

@@ -6,11 +6,6 @@
 
 namespace {
 
-constexpr Point at(int column, int row)
-{
-    return Point{column * 100, row * 100};
-}
-
 // An RC low-pass driven by V1, with Vout across the capacitor.
 void drawLowPass(CircuitSketch &c)
 {

@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr Point at(int column, int row)
-{
-    return Point{column * 100, row * 100};
-}
 constexpr Point a = at(0, 0);
 constexpr Point b = at(1, 0);
 constexpr Point g0 = at(0, 2);

@@ -9,11 +9,6 @@
 
 namespace {
 
-constexpr Point at(int column, int row)
-{
-    return Point{column * 100, row * 100};
-}
-
 std::vector<std::string> tokensOf(std::string_view text)
 {
     MArray<labelUnit> tokens;

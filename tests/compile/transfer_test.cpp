@@ -14,11 +14,7 @@ namespace {
 
 using Complex = std::complex<double>;
 
-// Sheet points: the circuits are drawn on a grid of 100 units, ground symbols along y = 200.
-constexpr Point at(int column, int row)
-{
-    return Point{column * 100, row * 100};
-}
+// Ground symbols stand along row 2 (y = 200).
 constexpr Point g0 = at(0, 2);
 constexpr Point g1 = at(1, 2);
 constexpr Point g2 = at(2, 2);

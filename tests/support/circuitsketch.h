@@ -24,6 +24,13 @@
 
 // A circuit drawn in code: every thing is placed between two sheet points of the sketch's
 // document, appended as it is (no same-place replacement), and answered for further setup.
+// The sheet point of a grid cell of a test circuit: 100 units a column to the right and a row
+// down.
+constexpr Point at(int column, int row)
+{
+    return Point{column * 100, row * 100};
+}
+
 class CircuitSketch
 {
 public:

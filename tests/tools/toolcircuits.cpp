@@ -8,11 +8,6 @@ namespace ToolCircuits {
 
 namespace {
 
-constexpr Point at(int column, int row)
-{
-    return Point{column * 100, row * 100};
-}
-
 // The source from ground up to the top left corner.
 void drive(CircuitSketch &sketch)
 {
