@@ -2,7 +2,8 @@
 // ground, driven by a voltage source, with a voltage tag on every section node so that each
 // node is solved for.
 
-#include <algebra/matrixlid.h>
+#include <compile/documentcompile.h>
+#include <compile/matrixlid.h>
 #include <compile/ratioreceiver.h>
 #include <model/capacitor.h>
 #include <model/grounder.h>
@@ -64,7 +65,7 @@ void BM_CompileRcLadder(benchmark::State &state)
         auto document = std::make_unique<TCircuitDocument>();
         drawLadder(*document, sections);
         state.ResumeTiming();
-        if (!document->evaluateOutputEquation("V1", last, receiver)) {
+        if (!evaluateOutputEquation(*document, "V1", last, receiver)) {
             state.SkipWithError(document->errorCount() != 0
                                     ? document->messages().first()->text().view().data()
                                     : "the ladder did not solve");

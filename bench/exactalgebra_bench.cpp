@@ -114,4 +114,3 @@ void polynomialDivision(benchmark::State &state)
 BENCHMARK(polynomialDivision)->Arg(10)->Arg(40)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-

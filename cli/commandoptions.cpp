@@ -4,8 +4,8 @@
 
 #include <tools/bodeplot.h>
 #include <tools/bodeplotexportdata.h>
-#include <tools/dialogtext.h>
 #include <tools/exportnumberformat.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/timeplotexportdata.h>
 
 #include <common/numbertext.h>

@@ -5,9 +5,7 @@
 #include "commandoptions.h"
 #include "terminaltext.h"
 
-#include <tools/bodeplot.h>
-#include <tools/signal.h>
-#include <tools/timeplot.h>
+#include <tools/toolevaluation.h>
 
 #include <memory>
 #include <ostream>
@@ -22,36 +20,6 @@ struct EvalOptions
     std::string tool;
     std::string output;
 };
-
-// What confirming the tool's dialog runs after the parameters are stored.
-void evaluate(CircTool &tool)
-{
-    if (auto *plot = dynamic_cast<BodePlot *>(&tool)) {
-        plot->update();
-        plot->attach();
-    } else if (auto *timePlot = dynamic_cast<TimePlot *>(&tool)) {
-        timePlot->rebuildSolutions();
-        timePlot->update();
-    } else {
-        tool.update();
-    }
-}
-
-// The tools in the order of evaluation: the transfer-function tools, then the others, each in
-// the document's order.
-std::vector<CircTool *> evaluationOrder(const TCircuitDocument &document)
-{
-    std::vector<CircTool *> tools;
-    for (CircTool *tool : document.tools()) {
-        if (tool->transferFunction())
-            tools.push_back(tool);
-    }
-    for (CircTool *tool : document.tools()) {
-        if (!tool->transferFunction())
-            tools.push_back(tool);
-    }
-    return tools;
-}
 
 // "Transfer Function H1".
 std::string toolTitle(const CircTool &tool)
@@ -70,7 +38,7 @@ int runEval(const EvalOptions &options, std::ostream &out, std::ostream &err)
                                               : std::vector{&circuit.tool(options.tool)};
     int status = ExitStatus::success;
     for (CircTool *tool : tools) {
-        evaluate(*tool);
+        evaluateTool(*tool);
         // Each evaluation starts with an empty message list, so the messages are taken here.
         for (const std::string &message : circuit.messages())
             err << toolTitle(*tool) << ": " << terminalText(message) << "\n";

@@ -11,6 +11,7 @@
 #include <tools/signalexportdata.h>
 #include <tools/timeplot.h>
 #include <tools/timeplotexportdata.h>
+#include <tools/transfunc.h>
 #include <tools/transfunctextexportdata.h>
 
 #include <map>
@@ -50,7 +51,7 @@ std::string windowExport(const ExportOptions &options, const Tool &tool)
 
 std::string exportText(const ExportOptions &options, const CircTool &tool)
 {
-    if (const TransFunc *function = tool.transferFunction()) {
+    if (const TransFunc *function = dynamic_cast<const TransFunc *>(&tool)) {
         requireFields(options, tool, 0, true);
         TransFuncTextExportData data;
         data.tool = function;

@@ -6,6 +6,7 @@
 #include "importcommand.h"
 
 #include <model/tcircuitdocument.h>
+#include <tools/persistentclasses.h>
 
 #include <CLI/CLI.hpp>
 
@@ -41,6 +42,7 @@ int printInfo(const std::string &file)
 
 int main(int argc, char **argv)
 {
+    registerPersistentClasses();
     CLI::App app{"Zenodyne analyses linear analog circuits in the Laplace domain.", "zenodyne-cli"};
     app.require_subcommand(1);
     std::string file;

@@ -6,7 +6,7 @@
 #include "signalargument.h"
 #include "terminaltext.h"
 
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/signal.h>
 #include <tools/timeplot.h>
 #include <tools/timeplotexportdata.h>

@@ -55,7 +55,6 @@ struct Rect
     // Overlap with strict inequalities on all four sides.
     bool intersects(const Rect &other) const
     {
-        return left < other.right && other.left < right && top < other.bottom
-               && other.top < bottom;
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
 };

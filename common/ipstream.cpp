@@ -6,7 +6,8 @@
 #include <bit>
 #include <cstring>
 
-ipstream::ipstream(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes))
+ipstream::ipstream(std::vector<std::uint8_t> bytes)
+    : m_bytes(std::move(bytes))
 {
     if (m_bytes.size() < sizeof StreamFormat::magic + 4
         || std::memcmp(m_bytes.data(), StreamFormat::magic, sizeof StreamFormat::magic) != 0) {
@@ -22,7 +23,8 @@ ipstream::ipstream(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes))
 
 ipstream::ipstream(std::span<const std::uint8_t> bytes)
     : ipstream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()))
-{}
+{
+}
 
 void ipstream::fail(std::string reason)
 {
@@ -54,8 +56,8 @@ std::uint16_t ipstream::readWord16()
 {
     if (!require(2))
         return 0;
-    const std::uint16_t value = static_cast<std::uint16_t>(m_bytes[m_position]
-                                                           | (m_bytes[m_position + 1] << 8));
+    const std::uint16_t value
+        = static_cast<std::uint16_t>(m_bytes[m_position] | (m_bytes[m_position + 1] << 8));
     m_position += 2;
     return value;
 }
@@ -137,8 +139,8 @@ std::string ipstream::readClassName()
 bool ipstream::readFramedRecord(TStreamableBase &object, std::uint32_t version)
 {
     if (version > object.streamableVersion()) {
-        fail("record version " + std::to_string(version) + " of class \""
-             + object.streamableName() + "\" is newer than this program reads");
+        fail("record version " + std::to_string(version) + " of class \"" + object.streamableName()
+             + "\" is newer than this program reads");
         return false;
     }
     if (m_depth >= StreamFormat::maxObjectDepth) {

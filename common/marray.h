@@ -19,7 +19,8 @@ class MArray
 {
 public:
     MArray() = default;
-    MArray(const MArray &other) : m_lower(other.m_lower)
+    MArray(const MArray &other)
+        : m_lower(other.m_lower)
     {
         m_items.reserve(other.m_items.size());
         for (const auto &item : other.m_items)
@@ -117,7 +118,10 @@ public:
     {
     public:
         using Inner = typename std::vector<std::unique_ptr<T>>::const_iterator;
-        explicit Iterator(Inner it) : m_it(it) {}
+        explicit Iterator(Inner it)
+            : m_it(it)
+        {
+        }
         Base &operator*() const { return **m_it; }
         Base *operator->() const { return m_it->get(); }
         Iterator &operator++()

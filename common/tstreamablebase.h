@@ -30,12 +30,18 @@ protected:
 
 // Declares the stream identity of a persistent class: its registered name, its record version
 // and the two record functions, which the class defines in its source file.
-#define ZENODYNE_STREAMABLE(ClassName, Version)                                                   \
+#define ZENODYNE_STREAMABLE(ClassName, Version)                                                    \
 public:                                                                                            \
     static constexpr const char *className = #ClassName;                                           \
     static constexpr std::uint32_t classVersion = Version;                                         \
-    const char *streamableName() const override { return className; }                              \
-    std::uint32_t streamableVersion() const override { return classVersion; }                      \
+    const char *streamableName() const override                                                    \
+    {                                                                                              \
+        return className;                                                                          \
+    }                                                                                              \
+    std::uint32_t streamableVersion() const override                                               \
+    {                                                                                              \
+        return classVersion;                                                                       \
+    }                                                                                              \
     void write(opstream &os) const override;                                                       \
     void read(ipstream &is, std::uint32_t version) override;
 

@@ -1,10 +1,11 @@
 #include "circuitsolution.h"
 
-#include <algebra/matrixlid.h>
 #include <compile/compilemessages.h>
-#include <compile/message.h>
+#include <compile/documentcompile.h>
+#include <compile/matrixlid.h>
 #include <model/circtool.h>
 #include <model/currenttag.h>
+#include <model/message.h>
 #include <model/passcomp.h>
 #include <model/tcircuitdocument.h>
 #include <model/voltagetag.h>
@@ -38,7 +39,7 @@ WalkEnd walk(CPoint *start, Component *first, int nodeCount, Branch *branch = nu
         const bool forward = previous == current->cp1;
         if (branch)
             branch->append(current, forward);
-        CPoint *next = forward ? current->cp2 : current->cp1;
+        CPoint *next = CPoint::of(forward ? current->cp2 : current->cp1);
         if (next == nullptr || next->isEssential || next->degree() <= 1)
             return WalkEnd{next, current, next == nullptr};
         // A walk that passes more nodes than there are goes round a ring.
@@ -80,7 +81,7 @@ CircuitSolution::CircuitSolution(TCircuitDocument &document)
 void CircuitSolution::setProgress(int progress)
 {
     m_progress = progress;
-    m_document.refreshCompileDialog();
+    refreshCompileDialog(m_document);
 }
 
 void CircuitSolution::build()
@@ -331,7 +332,7 @@ void CircuitSolution::buildBranches()
             branch->start = point;
             branch->end = end.node;
             if (branch->nCurrentSources() > 1)
-                m_document.compileBeep();
+                compileBeep(m_document);
             point->branches.append(std::move(branch));
         }
     }

@@ -1,141 +1,142 @@
-// The compile operations of the circuit document: the compile driver with its stages, the
-// progress reports of a running compile, and the evaluation of output equations.
+#include "documentcompile.h"
 
-#include <algebra/matrixlid.h>
 #include <algebra/oversizedmultiplication.h>
-#include <compile/circuitsolution.h>
+#include <compile/compiledcircuit.h>
 #include <compile/compilemessages.h>
 #include <compile/compilemonitor.h>
 #include <compile/ratioreceiver.h>
-#include <model/currenttag.h>
 #include <model/tcircuitdocument.h>
-
-#include <algorithm>
 
 namespace {
 
-// The range the numeric options dialog accepts. A file may hold any value (0 would keep no
-// digit at all), so the compile takes the nearest value within it.
-constexpr std::uint16_t fewestSignificandBytes = 25;
-constexpr std::uint16_t mostSignificandBytes = 4096;
-
-} // namespace
-
-std::uint16_t TCircuitDocument::workPrecisionFor(std::uint16_t significandBytes)
+CompiledCircuit *compiledCircuit(const TCircuitDocument &document)
 {
-    return std::clamp(significandBytes, fewestSignificandBytes, mostSignificandBytes);
+    return dynamic_cast<CompiledCircuit *>(document.compileResults());
 }
 
-void TCircuitDocument::discardResults()
+// The document's results, made empty when it has none yet.
+CompiledCircuit &resultsToFill(TCircuitDocument &document)
 {
-    discardMatrixLid();
-    m_circuitSolution.reset();
-    for (Component *component : m_components)
-        component->clearNetlistLinks();
-    for (CircTag *tag : m_tags) {
-        tag->clearNetlistLinks();
-        if (auto *currentTag = dynamic_cast<CurrentTag *>(tag))
-            currentTag->passComp = nullptr;
-    }
-}
-
-void TCircuitDocument::discardMatrixLid()
-{
-    m_matrixLid.reset();
-}
-
-void TCircuitDocument::compileCircuit()
-{
-    transDouble::setWorkPrecision(workPrecisionFor(significandBytes()));
-    clearMessages();
-    if (!m_circuitSolution || !m_matrixLid) {
-        HeadlessCompileMonitor headless;
-        CompileMonitor &monitor = m_compileMonitor ? *m_compileMonitor : headless;
-        m_runningMonitor = &monitor;
-        monitor.started();
-        try {
-            runCompileStages();
-        } catch (const OversizedMultiplication &) {
-            // Values keep their state when the error passes through; the partial results go.
-            addMessage(CompileMessages::precisionTooLarge);
-        }
-        m_runningMonitor = nullptr;
-        monitor.finished();
-    }
-    if (errorCount() != 0) {
-        discardResults();
-        showMessageView();
-    }
+    if (CompiledCircuit *results = compiledCircuit(document))
+        return *results;
+    auto results = std::make_unique<CompiledCircuit>();
+    CompiledCircuit &filled = *results;
+    document.setCompileResults(std::move(results));
+    return filled;
 }
 
 // Each stage runs only while no message is pending.
-void TCircuitDocument::runCompileStages()
+void runCompileStages(TCircuitDocument &document, CompiledCircuit &results)
 {
-    if (!m_circuitSolution) {
-        m_circuitSolution = std::make_unique<CircuitSolution>(*this);
-        m_circuitSolution->build();
+    if (!results.circuitSolution) {
+        results.circuitSolution = std::make_unique<CircuitSolution>(document);
+        results.circuitSolution->build();
     }
-    if (errorCount() == 0)
-        m_circuitSolution->checkNames();
-    if (errorCount() != 0 || m_matrixLid)
+    if (document.errorCount() == 0)
+        results.circuitSolution->checkNames();
+    if (document.errorCount() != 0 || results.matrixLid)
         return;
-    m_matrixLid = std::make_unique<MatrixLid>(*this);
-    m_circuitSolution->exportTo(*m_matrixLid);
-    if (errorCount() == 0)
-        m_matrixLid->checkSourcesAndTags();
-    if (errorCount() == 0)
-        m_matrixLid->formulate();
-    if (errorCount() == 0)
-        m_matrixLid->solve();
+    results.matrixLid = std::make_unique<MatrixLid>(document);
+    results.circuitSolution->exportTo(*results.matrixLid);
+    if (document.errorCount() == 0)
+        results.matrixLid->checkSourcesAndTags();
+    if (document.errorCount() == 0)
+        results.matrixLid->formulate();
+    if (document.errorCount() == 0)
+        results.matrixLid->solve();
 }
 
-void TCircuitDocument::refreshCompileDialog()
+} // namespace
+
+void compileCircuit(TCircuitDocument &document)
 {
-    if (m_runningMonitor == nullptr)
-        return;
-    CompileProgress progress;
-    if (m_circuitSolution)
-        progress.netlist = m_circuitSolution->progress();
-    if (m_matrixLid) {
-        progress.hasEquations = true;
-        progress.nodesToSolve = m_matrixLid->nodeCount();
-        progress.independentSources = m_matrixLid->independentCount();
-        progress.dependentSources = m_matrixLid->dependentCount();
-        progress.formulation = m_matrixLid->formulationProgress();
-        progress.solution = m_matrixLid->solutionProgress();
+    transDouble::setWorkPrecision(TCircuitDocument::workPrecisionFor(document.significandBytes()));
+    document.clearMessages();
+    const CompiledCircuit *existing = compiledCircuit(document);
+    if (!existing || !existing->circuitSolution || !existing->matrixLid) {
+        CompiledCircuit &results = resultsToFill(document);
+        HeadlessCompileMonitor headless;
+        CompileMonitor *frontEnd = document.compileMonitor();
+        CompileMonitor &monitor = frontEnd ? *frontEnd : headless;
+        results.runningMonitor = &monitor;
+        monitor.started();
+        try {
+            runCompileStages(document, results);
+        } catch (const OversizedMultiplication &) {
+            // Values keep their state when the error passes through; the partial results go.
+            document.addMessage(CompileMessages::precisionTooLarge);
+        }
+        results.runningMonitor = nullptr;
+        monitor.finished();
     }
-    progress.errors = errorCount();
-    m_runningMonitor->refresh(progress);
-    // A cancelled monitor is gone: later reports of this compile show nothing.
-    if (m_runningMonitor->interrupted()) {
-        addMessage(CompileMessages::userInterrupt);
-        m_runningMonitor = nullptr;
+    if (document.errorCount() != 0) {
+        document.discardResults();
+        document.showMessageView();
     }
 }
 
-void TCircuitDocument::compileBeep()
+bool evaluateOutputEquation(TCircuitDocument &document, std::string_view sourceName,
+                            std::string_view equation, RatioReceiver &receiver)
 {
-    if (m_runningMonitor != nullptr)
-        m_runningMonitor->beep();
-}
-
-bool TCircuitDocument::evaluateOutputEquation(std::string_view sourceName,
-                                              std::string_view equation, RatioReceiver &receiver)
-{
-    compileCircuit();
-    if (errorCount() != 0 || !m_circuitSolution || !m_matrixLid) {
+    compileCircuit(document);
+    MatrixLid *lid = matrixLid(document);
+    if (document.errorCount() != 0 || lid == nullptr) {
         receiver.reset();
         return false;
     }
     bool evaluated = false;
     try {
-        evaluated = m_matrixLid->parseOutputEquation(sourceName, equation, receiver);
+        evaluated = lid->parseOutputEquation(sourceName, equation, receiver);
     } catch (const OversizedMultiplication &) {
-        addMessage(CompileMessages::precisionTooLarge);
+        document.addMessage(CompileMessages::precisionTooLarge);
     }
-    if (errorCount() != 0) {
-        showMessageView();
+    if (document.errorCount() != 0) {
+        document.showMessageView();
         receiver.reset();
     }
     return evaluated;
+}
+
+CircuitSolution *circuitSolution(const TCircuitDocument &document)
+{
+    const CompiledCircuit *results = compiledCircuit(document);
+    return results ? results->circuitSolution.get() : nullptr;
+}
+
+MatrixLid *matrixLid(const TCircuitDocument &document)
+{
+    const CompiledCircuit *results = compiledCircuit(document);
+    return results ? results->matrixLid.get() : nullptr;
+}
+
+void refreshCompileDialog(TCircuitDocument &document)
+{
+    CompiledCircuit *results = compiledCircuit(document);
+    if (results == nullptr || results->runningMonitor == nullptr)
+        return;
+    CompileProgress progress;
+    if (results->circuitSolution)
+        progress.netlist = results->circuitSolution->progress();
+    if (const MatrixLid *lid = results->matrixLid.get()) {
+        progress.hasEquations = true;
+        progress.nodesToSolve = lid->nodeCount();
+        progress.independentSources = lid->independentCount();
+        progress.dependentSources = lid->dependentCount();
+        progress.formulation = lid->formulationProgress();
+        progress.solution = lid->solutionProgress();
+    }
+    progress.errors = document.errorCount();
+    results->runningMonitor->refresh(progress);
+    // A cancelled monitor is gone: later reports of this compile show nothing.
+    if (results->runningMonitor->interrupted()) {
+        document.addMessage(CompileMessages::userInterrupt);
+        results->runningMonitor = nullptr;
+    }
+}
+
+void compileBeep(TCircuitDocument &document)
+{
+    if (const CompiledCircuit *results = compiledCircuit(document);
+        results != nullptr && results->runningMonitor != nullptr)
+        results->runningMonitor->beep();
 }

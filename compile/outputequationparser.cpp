@@ -1,8 +1,8 @@
 #include "outputequationparser.h"
 
-#include <algebra/matrixlid.h>
 #include <common/numbertext.h>
 #include <compile/cpoint.h>
+#include <compile/matrixlid.h>
 #include <model/charclass.h>
 #include <model/currenttag.h>
 #include <model/tcircuitdocument.h>
@@ -157,8 +157,8 @@ TransRatioFunc OutputEquationParser::tagValue(const labelUnit &name) const
     if (dynamic_cast<const VoltageTag *>(tag) == nullptr
         && (currentTag == nullptr || currentTag->passComp == nullptr))
         return value;
-    addSolvedValue(value, tag->cp1, true);
-    addSolvedValue(value, tag->cp2, false);
+    addSolvedValue(value, CPoint::of(tag->cp1), true);
+    addSolvedValue(value, CPoint::of(tag->cp2), false);
     if (currentTag != nullptr)
         value /= currentTag->passComp->impedance();
     return value;

@@ -3,6 +3,7 @@
 
 #include <model/circuitfile.h>
 #include <model/tcircuitdocument.h>
+#include <tools/persistentclasses.h>
 
 #include <common/drawsurface.h>
 #include <common/ipstream.h>
@@ -48,6 +49,12 @@ void drawAll(const MPtrArray<T> &things, DrawSurface &surface)
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    registerPersistentClasses();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,7 +1,6 @@
 #include "circtool.h"
 
 #include <model/sheetgeometry.h>
-#include <tools/sigsolution.h>
 
 #include <common/ipstream.h>
 #include <common/opstream.h>
@@ -70,11 +69,6 @@ bool CircTool::extendedView(ParameterDialogs &)
 
 void CircTool::fitFrame(const DrawSurface &) {}
 
-const TransFunc *CircTool::transferFunction() const
-{
-    return nullptr;
-}
-
 bool CircTool::isSignal() const
 {
     return false;
@@ -83,11 +77,6 @@ bool CircTool::isSignal() const
 double CircTool::valueAt(double) const
 {
     return 0.0;
-}
-
-std::unique_ptr<SigSolution> CircTool::makeResponse(const Polynom &, const FactPolynom &) const
-{
-    return nullptr;
 }
 
 ZENODYNE_BASE_RECORD(CircTool, CircThing)

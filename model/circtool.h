@@ -2,13 +2,6 @@
 
 #include <model/circthing.h>
 
-#include <memory>
-
-class FactPolynom;
-class Polynom;
-class SigSolution;
-class TransFunc;
-
 // A tool on the sheet (a text block or an analysis tool): a rectangle whose corners are the
 // two points, first the top-left and second the bottom-right one.
 class CircTool : public CircThing
@@ -46,17 +39,10 @@ public:
     // Sets the rectangle to what the tool's picture needs on the surface, for a tool whose
     // picture decides its size (a formula); the base keeps the rectangle.
     virtual void fitFrame(const DrawSurface &surface);
-    // The transfer-function tool this tool is, for the tools that plot transfer functions;
-    // null for other tools.
-    virtual const TransFunc *transferFunction() const;
     // Whether the tool is an input signal, which the time plot can apply to a source.
     virtual bool isSignal() const;
     // An input signal's value at time t; 0 for other tools.
     virtual double valueAt(double t) const;
-    // An input signal's time response through the transfer function numerator / poles; null
-    // for other tools.
-    virtual std::unique_ptr<SigSolution> makeResponse(const Polynom &numerator,
-                                                      const FactPolynom &poles) const;
 
     Rect rect() const
     {

@@ -1,6 +1,6 @@
 #include "circuitfile.h"
 
-#include <model/persistentclasses.h>
+#include <model/modelstreamables.h>
 #include <model/tcircuitdocument.h>
 #include <model/thingrecords.h>
 
@@ -47,7 +47,7 @@ void write(const TCircuitDocument &document, opstream &os)
 // keeps the defaults for what it lacks.
 void read(TCircuitDocument &document, ipstream &is)
 {
-    registerPersistentClasses();
+    registerModelStreamables();
     const std::uint32_t version = is.readWord32();
     const std::int32_t startPage = is.readInt32();
     const Size pageCount{is.readInt32(), is.readInt32()};

@@ -1,6 +1,6 @@
 #include "clipboardrecord.h"
 
-#include <model/persistentclasses.h>
+#include <model/modelstreamables.h>
 #include <model/tcircuitdocument.h>
 #include <model/thinglists.h>
 #include <model/thingrecords.h>
@@ -20,7 +20,7 @@ std::vector<std::uint8_t> writeSelected(const TCircuitDocument &document)
 
 std::string read(std::span<const std::uint8_t> block, ThingLists &things)
 {
-    registerPersistentClasses();
+    registerModelStreamables();
     things.clear();
     ipstream is(block);
     const auto add = [&](auto thing) { things.add(std::move(thing)); };

@@ -1,6 +1,6 @@
 #include "component.h"
 
-#include <compile/cpoint.h>
+#include <model/netlistnode.h>
 #include <model/sheetgeometry.h>
 
 #include <common/ipstream.h>

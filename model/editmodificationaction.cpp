@@ -1,6 +1,6 @@
 #include "editmodificationaction.h"
 
-#include <model/persistentclasses.h>
+#include <model/modelstreamables.h>
 #include <model/tcircuitdocument.h>
 
 #include <common/ipstream.h>
@@ -12,7 +12,7 @@ namespace {
 // the record does not read back (a class that is not registered).
 std::unique_ptr<CircThing> copyOf(const CircThing &thing)
 {
-    registerPersistentClasses();
+    registerModelStreamables();
     opstream os;
     os.writePointer(&thing);
     ipstream is(os.takeBytes());

@@ -34,6 +34,5 @@ class CurrentTag;
 
 class Message;
 
-// The netlist (built by the compile) owns these; circuit objects only point to them.
+// The netlist (built by the compile) owns its end points; circuit objects only point to them.
 class EndPoint;
-class CPoint;

@@ -1,8 +1,7 @@
 #include "tcircuitdocument.h"
 
-#include <algebra/matrixlid.h>
-#include <compile/circuitsolution.h>
 #include <model/circuitfile.h>
+#include <model/currenttag.h>
 
 #include <algorithm>
 #include <type_traits>
@@ -17,6 +16,11 @@ std::unique_ptr<T> takeFrom(MPtrArray<T> &list, const T *object)
     return index == absentIndex ? nullptr : list.takeAt(index);
 }
 
+// The range the numeric options dialog accepts. A file may hold any value (0 would keep no
+// digit at all), so the compile takes the nearest value within it.
+constexpr std::uint16_t fewestSignificandBytes = 25;
+constexpr std::uint16_t mostSignificandBytes = 4096;
+
 } // namespace
 
 TCircuitDocument::TCircuitDocument() = default;
@@ -30,6 +34,29 @@ TCircuitDocument::~TCircuitDocument()
     m_tools.clear();
     discardResults();
     m_messages.clear();
+}
+
+std::uint16_t TCircuitDocument::workPrecisionFor(std::uint16_t significandBytes)
+{
+    return std::clamp(significandBytes, fewestSignificandBytes, mostSignificandBytes);
+}
+
+void TCircuitDocument::discardResults()
+{
+    m_compileResults.reset();
+    for (Component *component : m_components)
+        component->clearNetlistLinks();
+    for (CircTag *tag : m_tags) {
+        tag->clearNetlistLinks();
+        if (auto *currentTag = dynamic_cast<CurrentTag *>(tag))
+            currentTag->passComp = nullptr;
+    }
+}
+
+void TCircuitDocument::discardMatrixLid()
+{
+    if (m_compileResults)
+        m_compileResults->discardEquations();
 }
 
 void TCircuitDocument::openNew()

@@ -2,13 +2,14 @@
 
 #include <common/geometry.h>
 #include <common/mptrarray.h>
-#include <compile/message.h>
 #include <model/circtag.h>
 #include <model/circtool.h>
+#include <model/compileresults.h>
 #include <model/component.h>
 #include <model/documentlistener.h>
 #include <model/edithistory.h>
 #include <model/fileresult.h>
+#include <model/message.h>
 #include <model/pagedirection.h>
 #include <model/printersettings.h>
 
@@ -20,10 +21,7 @@
 #include <string_view>
 #include <vector>
 
-class CircuitSolution;
-class MatrixLid;
 class CompileMonitor;
-class RatioReceiver;
 
 // The document of one circuit: its components, tags and tools (owned, in insertion order),
 // its page and display settings, its compile messages and the file it lives in. Every change
@@ -91,26 +89,16 @@ public:
     // Drops the solved equations only (a numeric setting changed).
     void discardMatrixLid();
 
-    // The compile: sets the working precision from the significand bytes, clears the
-    // messages and, when a result is missing, builds the netlist and the solved equations,
-    // each stage only while no message is pending. A compile that reports messages leaves no
-    // results behind and shows the messages.
-    void compileCircuit();
-    // Shows the running compile's progress to its monitor, which may interrupt it; does
-    // nothing outside a compile.
-    void refreshCompileDialog();
-    // A running compile found a branch with more than one current source.
-    void compileBeep();
+    // What the last compile left; null while the circuit has not been compiled since its
+    // last change. The compile (which alone knows the content) sets it.
+    CompileResults *compileResults() const { return m_compileResults.get(); }
+    void setCompileResults(std::unique_ptr<CompileResults> results)
+    {
+        m_compileResults = std::move(results);
+    }
     // The front end's compile dialog; null (the default) compiles headless. Not owned.
     void setCompileMonitor(CompileMonitor *monitor) { m_compileMonitor = monitor; }
-    CircuitSolution *circuitSolution() const { return m_circuitSolution.get(); }
-    MatrixLid *matrixLid() const { return m_matrixLid.get(); }
-    // Compiles when needed, then evaluates the output equation (an expression over tag names)
-    // for the named independent source and hands the ratio to the receiver; errors reset the
-    // receiver and show the messages. A source name that names no independent source leaves
-    // the receiver untouched. Answers whether the receiver got a ratio.
-    bool evaluateOutputEquation(std::string_view sourceName, std::string_view equation,
-                                RatioReceiver &receiver);
+    CompileMonitor *compileMonitor() const { return m_compileMonitor; }
     // The working precision a compile sets for a significand-bytes value.
     static std::uint16_t workPrecisionFor(std::uint16_t significandBytes);
 
@@ -196,7 +184,6 @@ private:
     void ensureOpen();
     template<typename Thing>
     void appendThing(MPtrArray<Thing> &list, std::unique_ptr<Thing> thing);
-    void runCompileStages();
     void changeSetting();
     void resetContent();
     // The document now matches its file (or is new): not modified, nothing changed outside the
@@ -222,10 +209,7 @@ private:
     MPtrArray<CircTool> m_tools;
     MPtrArray<Message> m_messages;
     std::function<void(TCircuitDocument &)> m_messageViewHook;
-    std::unique_ptr<CircuitSolution> m_circuitSolution;
-    std::unique_ptr<MatrixLid> m_matrixLid;
+    std::unique_ptr<CompileResults> m_compileResults;
     CompileMonitor *m_compileMonitor = nullptr;
-    // The monitor of the compile that is running; null at all other times.
-    CompileMonitor *m_runningMonitor = nullptr;
     std::vector<DocumentListener *> m_listeners;
 };

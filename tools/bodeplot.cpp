@@ -74,7 +74,7 @@ void BodePlot::update()
         return;
     for (BPElemParam &element : m_elements) {
         for (const CircTool *tool : owner->tools()) {
-            const TransFunc *function = tool->transferFunction();
+            const TransFunc *function = dynamic_cast<const TransFunc *>(tool);
             if (function && function->name() == element.name) {
                 element.ratio = function->wholeRatio();
                 break;

@@ -2,7 +2,7 @@
 
 #include <tools/bodeplot.h>
 #include <tools/bpepdialogdata.h>
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/graph/tgraphparamdialogdata.h>
 #include <tools/tooldialogs.h>
 #include <tools/transfunc.h>
@@ -32,7 +32,7 @@ BodePlotDialogData BodePlotDialogData::from(const BodePlot &plot)
     data.graph = plot.graph();
     if (const TCircuitDocument *document = plot.document()) {
         for (const CircTool *tool : document->tools()) {
-            if (!tool->transferFunction() || tool->name().isEmpty())
+            if (!dynamic_cast<const TransFunc *>(tool) || tool->name().isEmpty())
                 continue;
             const BPElemParam *existing = elementNamed(plot, tool->name());
             data.rows.append(existing ? *existing : BPElemParam(tool->name()));

@@ -1,7 +1,7 @@
 #include "bodeplotexportdata.h"
 
 #include <tools/bodeplot.h>
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 
 BodePlotExportData BodePlotExportData::from(const BodePlot &plot)
 {

@@ -1,7 +1,7 @@
 #include "compndsigdialogdata.h"
 
 #include <tools/compndsig.h>
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 
 CompndSigDialogData CompndSigDialogData::from(const CompndSig &element)
 {

@@ -1,6 +1,6 @@
 #include "impulsedialogdata.h"
 
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/impulse.h>
 
 ImpulseDialogData ImpulseDialogData::from(const Impulse &impulse)

@@ -15,6 +15,10 @@
 #include <memory>
 #include <string>
 
+class FactPolynom;
+class Polynom;
+class SigSolution;
+
 // An input signal on the sheet: the sum of its elements. It plots itself over its time window,
 // exports sampled text, and gives the time plot the response of a transfer function to it,
 // repeated every window length when it is periodic.
@@ -41,7 +45,7 @@ public:
     double valueAt(double t) const override { return value(t); }
     // A periodic response when the signal is periodic, else a plain one; one term per element.
     std::unique_ptr<SigSolution> makeResponse(const Polynom &numerator,
-                                              const FactPolynom &poles) const override;
+                                              const FactPolynom &poles) const;
 
     // The sum of the elements' values.
     double value(double t) const override;

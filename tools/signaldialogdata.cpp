@@ -1,7 +1,7 @@
 #include "signaldialogdata.h"
 
 #include <tools/compndsig.h>
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/graph/tgraphparamdialogdata.h>
 #include <tools/graph/tpepdialogdata.h>
 #include <tools/impulse.h>

@@ -1,6 +1,6 @@
 #include "signalexportdata.h"
 
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/signal.h>
 
 SignalExportData SignalExportData::from(const Signal &signal)

@@ -1,6 +1,7 @@
 #include "timeplot.h"
 
 #include <tools/graph/graph.h>
+#include <tools/signal.h>
 #include <tools/sigsolution.h>
 #include <tools/timeplotdialogdata.h>
 #include <tools/timeplotexportdata.h>
@@ -200,19 +201,19 @@ std::string TimePlot::dataExportText(double start, double end, int points,
     return text;
 }
 
-const CircTool *TimePlot::signalNamed(const labelUnit &name) const
+const Signal *TimePlot::signalNamed(const labelUnit &name) const
 {
     const TCircuitDocument *owner = document();
     if (!owner)
         return nullptr;
     for (const CircTool *tool : owner->tools()) {
         if (tool->name() == name)
-            return tool->isSignal() ? tool : nullptr;
+            return dynamic_cast<const Signal *>(tool);
     }
     return nullptr;
 }
 
-const CircTool *TimePlot::signalOfSource(const labelUnit &source) const
+const Signal *TimePlot::signalOfSource(const labelUnit &source) const
 {
     const int pairs = std::min(m_sourceNames.count(), m_signalNames.count());
     for (int i = 0; i < pairs; ++i) {
@@ -250,7 +251,7 @@ std::unique_ptr<SuperSigSolution> TimePlot::outputResponse(const TPElemParam &li
     TCircuitDocument *owner = document();
     const int pairs = std::min(m_sourceNames.count(), m_signalNames.count());
     for (int i = 0; owner && i < pairs; ++i) {
-        const CircTool *signal = signalNamed(m_signalNames[i]);
+        const Signal *signal = signalNamed(m_signalNames[i]);
         if (!signal)
             continue;
         TransFunc function(line.title.view(), m_sourceNames[i], owner);
@@ -269,10 +270,10 @@ std::unique_ptr<SuperSigSolution> TimePlot::transferResponse(const TPElemParam &
     if (!owner)
         return response;
     for (const CircTool *tool : owner->tools()) {
-        const TransFunc *function = tool->transferFunction();
+        const TransFunc *function = dynamic_cast<const TransFunc *>(tool);
         if (!function || !(function->name() == line.title))
             continue;
-        if (const CircTool *signal = signalOfSource(function->inputSource()))
+        if (const Signal *signal = signalOfSource(function->inputSource()))
             addResponse(*response, *signal, *function);
         break;
     }
@@ -280,7 +281,7 @@ std::unique_ptr<SuperSigSolution> TimePlot::transferResponse(const TPElemParam &
 }
 
 // The proper part of the function enters; the improper terms are noted as left out.
-void TimePlot::addResponse(SuperSigSolution &response, const CircTool &signal,
+void TimePlot::addResponse(SuperSigSolution &response, const Signal &signal,
                            const TransFunc &function)
 {
     if (std::unique_ptr<SigSolution> part

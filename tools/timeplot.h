@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class Signal;
 class TransFunc;
 
 // The time plot: closed-form responses of the circuit to the input signals assigned to its
@@ -87,12 +88,12 @@ public:
 
 private:
     // The signal tool of the name; null when there is none or the tool is no signal.
-    const CircTool *signalNamed(const labelUnit &name) const;
+    const Signal *signalNamed(const labelUnit &name) const;
     // The signal assigned to the source; null when it has none.
-    const CircTool *signalOfSource(const labelUnit &source) const;
+    const Signal *signalOfSource(const labelUnit &source) const;
     std::unique_ptr<SuperSigSolution> outputResponse(const TPElemParam &line);
     std::unique_ptr<SuperSigSolution> transferResponse(const TPElemParam &line);
-    void addResponse(SuperSigSolution &response, const CircTool &signal, const TransFunc &function);
+    void addResponse(SuperSigSolution &response, const Signal &signal, const TransFunc &function);
     void clearSolutions();
     void recomputeMarkers(MArray<TPElemParam> &lines, const MPtrArray<SuperSigSolution> &solutions);
 

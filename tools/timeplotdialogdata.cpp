@@ -1,10 +1,11 @@
 #include "timeplotdialogdata.h"
 
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/graph/tgraphparamdialogdata.h>
 #include <tools/graph/tpepdialogdata.h>
 #include <tools/timeplot.h>
 #include <tools/tooldialogs.h>
+#include <tools/transfunc.h>
 
 #include <model/tcircuitdocument.h>
 
@@ -65,7 +66,7 @@ TimePlotDialogData TimePlotDialogData::from(const TimePlot &plot)
             data.outputRows.push_back(rowLine(plot.outputLines(), tag->name()));
     }
     for (const CircTool *tool : document->tools()) {
-        if (tool->transferFunction() && !tool->name().isEmpty())
+        if (dynamic_cast<const TransFunc *>(tool) && !tool->name().isEmpty())
             data.transferRows.push_back(rowLine(plot.transferLines(), tool->name()));
         if (tool->isSignal() && !tool->name().isEmpty())
             data.signalChoices.emplace_back(tool->name().view());

@@ -1,6 +1,6 @@
 #include "timeplotexportdata.h"
 
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/timeplot.h>
 
 TimePlotExportData TimePlotExportData::from(const TimePlot &plot)

@@ -1,30 +1,27 @@
 #pragma once
 
+#include <tools/graph/graphdialogs.h>
+
 class BodePlotDialogData;
 struct BodePlotExportData;
 struct BPEPDialogData;
 struct CompndSigDialogData;
-struct GraphMarkerDialogData;
 struct ImpulseDialogData;
 class SignalDialogData;
 struct SignalExportData;
-struct TGraphParamDialogData;
 class TimePlotDialogData;
 struct TimePlotExportData;
-struct TPEPDialogData;
 struct TranFuncDialogData;
 struct TransFuncExtendedViewData;
 struct TransFuncTextExportData;
 
-// The dialogs of the analysis tools, as the front end provides them. Each dialog shows the
-// data it is given, lets the user change it and answers true for OK (the data then holds what
-// the user entered) or false for Cancel; the tools fill the data before and apply it after a
-// confirmed dialog.
-class ToolDialogs
+// The dialogs of the analysis tools, as the front end provides them, with those of the graphs
+// they draw. Each dialog shows the data it is given, lets the user change it and answers true
+// for OK (the data then holds what the user entered) or false for Cancel; the tools fill the
+// data before and apply it after a confirmed dialog.
+class ToolDialogs : public GraphDialogs
 {
 public:
-    virtual ~ToolDialogs() = default;
-
     // "Signal Designer".
     virtual bool signalDialog(SignalDialogData &data) = 0;
     // "Export Data from Time Domain Plot" for a signal: "Save Data As..." writes data.text() to
@@ -34,12 +31,6 @@ public:
     virtual bool impulseDialog(ImpulseDialogData &data) = 0;
     // "Compound Signal Element Parameters".
     virtual bool compndSigDialog(CompndSigDialogData &data) = 0;
-    // "Plot Line Parameters", with or without its "Show Line" box.
-    virtual bool plotLineDialog(TPEPDialogData &data) = 0;
-    // "Plot Marker Parameters".
-    virtual bool graphMarkerDialog(GraphMarkerDialogData &data) = 0;
-    // "Graph Parameters".
-    virtual bool graphParamDialog(TGraphParamDialogData &data) = 0;
     // "Transfer Function".
     virtual bool tranFuncDialog(TranFuncDialogData &data) = 0;
     // "Export Text from Transfer Function": the syntax buttons set data.syntax, "Save Text

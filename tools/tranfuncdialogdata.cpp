@@ -1,6 +1,6 @@
 #include "tranfuncdialogdata.h"
 
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 #include <tools/transfunc.h>
 
 #include <model/tcircuitdocument.h>

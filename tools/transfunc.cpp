@@ -1,5 +1,6 @@
 #include "transfunc.h"
 
+#include <compile/documentcompile.h>
 #include <tools/evaluationclock.h>
 #include <tools/tooldialogs.h>
 #include <tools/tranfuncdialogdata.h>
@@ -143,7 +144,7 @@ void TransFunc::fitFrame(const DrawSurface &surface)
 void TransFunc::update()
 {
     if (TCircuitDocument *owner = document())
-        owner->evaluateOutputEquation(m_inputSource.view(), m_outputEquation.view(), *this);
+        evaluateOutputEquation(*owner, m_inputSource.view(), m_outputEquation.view(), *this);
 }
 
 double TransFunc::valueAt(double t) const

@@ -59,7 +59,6 @@ public:
     // The impulse response of the proper part: the inverse transform of the partial fractions
     // at t, 0 for t < 0.
     double valueAt(double t) const override;
-    const TransFunc *transferFunction() const override { return this; }
 
     // Recomputes every derived field from an evaluated transfer ratio.
     void setRatio(const TransRatioFunc &ratio) override;

@@ -1,10 +1,13 @@
 #include "clirun.h"
 
+#include <support/tempfolder.h>
+
 #include <analysiscommands.h>
 #include <command.h>
 
 #include <tools/bodeplot.h>
 #include <tools/compndsig.h>
+#include <tools/persistentclasses.h>
 #include <tools/signal.h>
 #include <tools/timeplot.h>
 #include <tools/transfunc.h>
@@ -19,6 +22,7 @@
 
 CliRun runCli(const std::vector<std::string> &arguments)
 {
+    registerPersistentClasses();
     CLI::App app;
     Command command;
     addAnalysisCommands(app, command);
@@ -46,7 +50,9 @@ std::string rcLowpassExample()
 
 std::string saveInTempFolder(TCircuitDocument &document, const std::string &name)
 {
-    const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / name;
+    // A folder of this test process's own: CTest runs the tests in parallel processes.
+    static const TempFolder folder;
+    const std::filesystem::path path = folder.file(name.c_str());
     document.setPath(path);
     EXPECT_TRUE(document.commit(true).ok());
     return path.string();

@@ -9,7 +9,11 @@ namespace {
 // Counts living instances, to see which objects a list deletes.
 struct Tracked
 {
-    explicit Tracked(int v) : value(v) { ++alive; }
+    explicit Tracked(int v)
+        : value(v)
+    {
+        ++alive;
+    }
     ~Tracked() { --alive; }
     Tracked(const Tracked &) = delete;
     Tracked &operator=(const Tracked &) = delete;

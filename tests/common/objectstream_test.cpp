@@ -90,8 +90,8 @@ TEST_F(StreamTest, WordsAreLittleEndianAfterTheHeader)
     os.writeWord32(0x01020304);
     os.writeWord16(0x0506);
     os.writeInt32(-2);
-    const std::vector<std::uint8_t> expected = {'Z', 'N', 'D', 'Y', 1, 0, 0, 0, 4, 3, 2, 1,
-                                                6,   5,   0xFE, 0xFF, 0xFF, 0xFF};
+    const std::vector<std::uint8_t> expected
+        = {'Z', 'N', 'D', 'Y', 1, 0, 0, 0, 4, 3, 2, 1, 6, 5, 0xFE, 0xFF, 0xFF, 0xFF};
     EXPECT_EQ(os.bytes(), expected);
 
     ipstream is(os.bytes());
@@ -178,13 +178,15 @@ TEST_F(StreamTest, FailuresNameTheReasonAndTheOffset)
         std::string error;
     };
     const std::vector<Case> cases = {
-        {"unknown class", {1, 0x5B, 3, 0, 0, 0, 'F', 'o', 'o', 1, 0, 0, 0, 0x5D},
+        {"unknown class",
+         {1, 0x5B, 3, 0, 0, 0, 'F', 'o', 'o', 1, 0, 0, 0, 0x5D},
          "unknown class name \"Foo\""},
         {"bad pointer kind", {7}, "bad object pointer"},
         {"dangling reference", {2, 5, 0, 0, 0}, "bad object reference"},
         {"missing frame", {1, 0x00}, "object frame expected"},
         {"huge string", {1, 0x5B, 0xFF, 0xFF, 0xFF, 0x7F}, "unexpected end of data"},
-        {"newer version", {1, 0x5B, 5, 0, 0, 0, 'S', 'h', 'a', 'p', 'e', 9, 0, 0, 0},
+        {"newer version",
+         {1, 0x5B, 5, 0, 0, 0, 'S', 'h', 'a', 'p', 'e', 9, 0, 0, 0},
          "record version 9 of class \"Shape\" is newer than this program reads"},
     };
     for (const Case &c : cases) {
@@ -216,7 +218,8 @@ TEST_F(StreamTest, TruncationAtEveryByteFailsCleanly)
 {
     const std::vector<std::uint8_t> whole = boxStream(2);
     for (std::size_t size = 0; size < whole.size(); ++size) {
-        ipstream is(std::vector<std::uint8_t>(whole.begin(), whole.begin() + static_cast<long>(size)));
+        ipstream is(
+            std::vector<std::uint8_t>(whole.begin(), whole.begin() + static_cast<long>(size)));
         is.readOwnedPointer<Box>();
         EXPECT_TRUE(is.failed()) << "size " << size;
     }

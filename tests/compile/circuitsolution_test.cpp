@@ -1,5 +1,6 @@
-#include <algebra/matrixlid.h>
 #include <compile/circuitsolution.h>
+#include <compile/documentcompile.h>
+#include <compile/matrixlid.h>
 #include <support/circuitsketch.h>
 
 #include <gtest/gtest.h>
@@ -201,9 +202,9 @@ TEST(CircuitSolution, ACircuitWithoutEssentialNodeEndsWithAMessage)
     EXPECT_EQ(c.messages(), std::vector<std::string>{"The Circuit has no node to solve"});
 
     RecordingReceiver receiver;
-    EXPECT_FALSE(c.document.evaluateOutputEquation("V1", "1", receiver));
+    EXPECT_FALSE(evaluateOutputEquation(c.document, "V1", "1", receiver));
     EXPECT_EQ(receiver.resets, 1);
-    EXPECT_EQ(c.document.circuitSolution(), nullptr);
+    EXPECT_EQ(circuitSolution(c.document), nullptr);
 }
 
 TEST(CircuitSolution, CurrentTagsFindTheirPassiveComponentInEitherOrder)

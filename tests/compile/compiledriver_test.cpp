@@ -1,4 +1,5 @@
 #include <algebra/transdouble.h>
+#include <compile/documentcompile.h>
 #include <support/circuitsketch.h>
 #include <support/recordingmonitor.h>
 
@@ -37,8 +38,8 @@ protected:
 
 TEST_F(CompileDriver, ACompiledDocumentIsNotCompiledAgain)
 {
-    sketch.document.compileCircuit();
-    ASSERT_NE(sketch.document.matrixLid(), nullptr);
+    compileCircuit(sketch.document);
+    ASSERT_NE(matrixLid(sketch.document), nullptr);
     const CompileProgress last = monitor.reports.back();
     EXPECT_EQ(last.netlist, 100);
     EXPECT_EQ(last.nodesToSolve, 1);
@@ -51,7 +52,7 @@ TEST_F(CompileDriver, ACompiledDocumentIsNotCompiledAgain)
     EXPECT_EQ(monitor.steps(&CompileProgress::formulation), (std::vector<int>{0, 40, 80, 100}));
 
     sketch.document.addMessage("left over");
-    sketch.document.compileCircuit();
+    compileCircuit(sketch.document);
     EXPECT_EQ(monitor.starts, 1);
     EXPECT_EQ(monitor.finishes, 1);
     EXPECT_TRUE(sketch.messages().empty());
@@ -61,47 +62,47 @@ TEST_F(CompileDriver, ACompiledDocumentIsNotCompiledAgain)
 TEST_F(CompileDriver, SharedNamesStopTheCompileAfterTheNameCheck)
 {
     sketch.voltageTag(at(0, 0), at(0, 2), "R1");
-    sketch.document.compileCircuit();
+    compileCircuit(sketch.document);
     EXPECT_EQ(sketch.messages(),
               std::vector<std::string>{"A Circuit Tag and a Component are using the name : R1"});
     const CompileProgress last = monitor.reports.back();
     EXPECT_EQ(last.netlist, 90);
     EXPECT_EQ(last.errors, 1);
     EXPECT_FALSE(last.hasEquations);
-    EXPECT_EQ(sketch.document.circuitSolution(), nullptr);
+    EXPECT_EQ(circuitSolution(sketch.document), nullptr);
     EXPECT_EQ(shown, 1);
 
     // Each failing compile shows the messages again.
-    sketch.document.compileCircuit();
+    compileCircuit(sketch.document);
     EXPECT_EQ(shown, 2);
 }
 
 TEST_F(CompileDriver, CancelDuringTheSolutionLeavesOnlyTheInterrupt)
 {
     monitor.interruptWhen = [](const CompileProgress &p) { return p.solution >= 10; };
-    sketch.document.compileCircuit();
+    compileCircuit(sketch.document);
     EXPECT_EQ(sketch.messages(), std::vector<std::string>{"User Interrupt"});
     EXPECT_EQ(monitor.reports.back().solution, 10) << "no report after the cancel";
-    EXPECT_EQ(sketch.document.circuitSolution(), nullptr);
-    EXPECT_EQ(sketch.document.matrixLid(), nullptr);
+    EXPECT_EQ(circuitSolution(sketch.document), nullptr);
+    EXPECT_EQ(matrixLid(sketch.document), nullptr);
     EXPECT_EQ(monitor.finishes, 1);
     EXPECT_EQ(shown, 1);
 
     RecordingReceiver receiver;
     monitor.interruptWhen = nullptr;
-    EXPECT_TRUE(sketch.document.evaluateOutputEquation("V1", "Vout", receiver));
+    EXPECT_TRUE(evaluateOutputEquation(sketch.document, "V1", "Vout", receiver));
 }
 
 TEST_F(CompileDriver, ANewPrecisionKeepsTheNetlistAndRebuildsTheEquations)
 {
-    sketch.document.compileCircuit();
-    const CircuitSolution *netlist = sketch.document.circuitSolution();
+    compileCircuit(sketch.document);
+    const CircuitSolution *netlist = circuitSolution(sketch.document);
     monitor.reports.clear();
     sketch.document.setSignificandBytes(80);
-    EXPECT_EQ(sketch.document.matrixLid(), nullptr);
-    sketch.document.compileCircuit();
-    EXPECT_EQ(sketch.document.circuitSolution(), netlist);
-    ASSERT_NE(sketch.document.matrixLid(), nullptr);
+    EXPECT_EQ(matrixLid(sketch.document), nullptr);
+    compileCircuit(sketch.document);
+    EXPECT_EQ(circuitSolution(sketch.document), netlist);
+    ASSERT_NE(matrixLid(sketch.document), nullptr);
     EXPECT_EQ(monitor.steps(&CompileProgress::netlist), (std::vector<int>{90, 100}));
     EXPECT_EQ(transDouble::workPrecision(), 80);
 }
@@ -109,11 +110,11 @@ TEST_F(CompileDriver, ANewPrecisionKeepsTheNetlistAndRebuildsTheEquations)
 TEST_F(CompileDriver, SignificandBytesOutsideTheDialogRangeAreClamped)
 {
     sketch.document.setSignificandBytes(0);
-    sketch.document.compileCircuit();
+    compileCircuit(sketch.document);
     EXPECT_EQ(transDouble::workPrecision(), 25);
     EXPECT_EQ(transDouble::extendedPrecision(), 50);
     sketch.document.setSignificandBytes(60000);
-    sketch.document.compileCircuit();
+    compileCircuit(sketch.document);
     EXPECT_EQ(transDouble::workPrecision(), 4096);
 }
 
@@ -127,15 +128,15 @@ TEST_F(CompileDriver, APrecisionTooLargeToMultiplyIsReportedAndTheDocumentStaysU
     sketch.voltageTag(at(2, 0), at(2, 2), "Vend");
     sketch.document.setSignificandBytes(4096);
     RecordingReceiver receiver;
-    EXPECT_FALSE(sketch.document.evaluateOutputEquation("V1", "Vout", receiver));
+    EXPECT_FALSE(evaluateOutputEquation(sketch.document, "V1", "Vout", receiver));
     EXPECT_EQ(sketch.messages(),
               std::vector<std::string>{
                   "The number of bytes kept in significand is too large to compute with"});
     EXPECT_EQ(receiver.resets, 1);
-    EXPECT_EQ(sketch.document.circuitSolution(), nullptr);
+    EXPECT_EQ(circuitSolution(sketch.document), nullptr);
 
     sketch.document.setSignificandBytes(50);
-    EXPECT_TRUE(sketch.document.evaluateOutputEquation("V1", "Vout", receiver));
+    EXPECT_TRUE(evaluateOutputEquation(sketch.document, "V1", "Vout", receiver));
     // Vout / V1 = (1 + sT) / (1 + 3 sT + (sT)^2) with T = 1 ms, here at sT = j.
     const std::complex<double> sT(0, 1);
     const std::complex<double> expected = (1.0 + sT) / (1.0 + 3.0 * sT + sT * sT);
@@ -146,7 +147,7 @@ TEST_F(CompileDriver, EveryBranchWithTwoCurrentSourcesBeeps)
 {
     sketch.currentSource(at(1, 0), at(2, 1), "I1");
     sketch.currentSource(at(2, 1), at(1, 2), "I2");
-    sketch.document.compileCircuit();
+    compileCircuit(sketch.document);
     EXPECT_EQ(monitor.beeps, 2) << "the branch is built once from each end";
     EXPECT_EQ(sketch.messages(),
               std::vector<std::string>{"Essential Branch has more than one current source"});
@@ -156,13 +157,13 @@ TEST(CompileDriverHeadless, CompilesWithoutAMonitorAndReportsNothingOutsideAComp
 {
     CircuitSketch sketch;
     drawLowPass(sketch);
-    sketch.document.refreshCompileDialog();
+    refreshCompileDialog(sketch.document);
     EXPECT_TRUE(sketch.messages().empty());
     RecordingReceiver receiver;
-    EXPECT_TRUE(sketch.document.evaluateOutputEquation("V1", "Vout", receiver));
+    EXPECT_TRUE(evaluateOutputEquation(sketch.document, "V1", "Vout", receiver));
     // An edit discards both results and the netlist fields of the things.
     sketch.resistor(at(5, 5), at(6, 5), "R9", "1");
-    EXPECT_EQ(sketch.document.circuitSolution(), nullptr);
+    EXPECT_EQ(circuitSolution(sketch.document), nullptr);
     EXPECT_EQ(sketch.document.components()[2]->cp1, nullptr);
     EXPECT_EQ(sketch.document.tags()[0]->cp1, nullptr);
 }

@@ -1,6 +1,7 @@
 // Every message a compile can give, with its exact text and count, from circuits that have
 // exactly that fault.
 
+#include <compile/documentcompile.h>
 #include <support/circuitsketch.h>
 
 #include <gtest/gtest.h>
@@ -221,11 +222,11 @@ TEST_P(CompileMessage, IsReportedWithItsTextAndCount)
     GetParam().draw(sketch);
     int shown = 0;
     sketch.document.setMessageViewHook([&shown](TCircuitDocument &) { ++shown; });
-    sketch.document.compileCircuit();
+    compileCircuit(sketch.document);
     EXPECT_EQ(sketch.messages(), GetParam().messages);
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(sketch.document.circuitSolution(), nullptr);
-    EXPECT_EQ(sketch.document.matrixLid(), nullptr);
+    EXPECT_EQ(circuitSolution(sketch.document), nullptr);
+    EXPECT_EQ(matrixLid(sketch.document), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, CompileMessage, ::testing::ValuesIn(messageCases()), caseName);
@@ -235,7 +236,7 @@ TEST(CompileMessage, ChecksStoreTheNormalisedNameBack)
     CircuitSketch c;
     Divider d(c, " V1 in");
     VoltageTag &tag = c.voltageTag(a, g0, "Vin*2");
-    c.document.compileCircuit();
+    compileCircuit(c.document);
     EXPECT_TRUE(c.messages().empty());
     EXPECT_EQ(d.source.name(), "V1");
     EXPECT_EQ(tag.name(), "Vin");
@@ -246,7 +247,7 @@ TEST(CompileMessage, SmallPositiveValuesPass)
     CircuitSketch c;
     valueOfR2(c, "1e-3");
     c.capacitor(b, g1, "C1", "0.0", 1).setValue(textDouble("2"));
-    c.document.compileCircuit();
+    compileCircuit(c.document);
     EXPECT_TRUE(c.messages().empty());
 }
 
@@ -259,6 +260,6 @@ TEST(CompileMessage, DependencyOnAnUnknownNameAddsNothing)
     c.ground(at(2, 2));
     c.voltageTag(at(2, 0), at(2, 2), "Ve");
     RecordingReceiver receiver;
-    ASSERT_TRUE(c.document.evaluateOutputEquation("V1", "Ve", receiver));
+    ASSERT_TRUE(evaluateOutputEquation(c.document, "V1", "Ve", receiver));
     EXPECT_TRUE(receiver.ratio.isZero());
 }

@@ -1,4 +1,5 @@
-#include <algebra/matrixlid.h>
+#include <compile/documentcompile.h>
+#include <compile/matrixlid.h>
 #include <compile/outputequationparser.h>
 #include <support/circuitsketch.h>
 
@@ -41,7 +42,7 @@ protected:
     double value(const char *equation)
     {
         RecordingReceiver receiver;
-        if (!c.document.evaluateOutputEquation("V1", equation, receiver))
+        if (!evaluateOutputEquation(c.document, "V1", equation, receiver))
             return std::nan("");
         return valueAt(receiver.ratio, 0).real();
     }
@@ -99,25 +100,25 @@ TEST_F(OutputEquation, SyntaxErrorsAreReportedOncePerOccurrence)
     for (const char *equation : {"", "Vout +", "(Vout", "*Vout", "Vout * ()", "1e999"}) {
         RecordingReceiver receiver;
         receiver.ratio.setConstant(transDouble(5.0));
-        EXPECT_FALSE(c.document.evaluateOutputEquation("V1", equation, receiver)) << equation;
+        EXPECT_FALSE(evaluateOutputEquation(c.document, "V1", equation, receiver)) << equation;
         EXPECT_EQ(c.messages(), std::vector<std::string>{"Incorrect equation syntax"}) << equation;
         EXPECT_EQ(receiver.resets, 1);
         EXPECT_TRUE(receiver.ratio.isZero());
     }
     RecordingReceiver receiver;
-    EXPECT_FALSE(c.document.evaluateOutputEquation("V1", "(+) * (", receiver));
+    EXPECT_FALSE(evaluateOutputEquation(c.document, "V1", "(+) * (", receiver));
     EXPECT_EQ(c.messages().size(), 3u);
-    EXPECT_TRUE(c.document.matrixLid()->tokens().isEmpty());
+    EXPECT_TRUE(matrixLid(c.document)->tokens().isEmpty());
 }
 
 TEST_F(OutputEquation, AnUnknownSourceLeavesTheReceiverUntouched)
 {
     RecordingReceiver receiver;
     for (const char *source : {"V2", "v1", "R1", ""}) {
-        EXPECT_FALSE(c.document.evaluateOutputEquation(source, "Vout", receiver));
+        EXPECT_FALSE(evaluateOutputEquation(c.document, source, "Vout", receiver));
         EXPECT_EQ(receiver.resets, 0);
     }
-    EXPECT_FALSE(c.document.evaluateOutputEquation(std::string(64, 'V'), "Vout", receiver));
+    EXPECT_FALSE(evaluateOutputEquation(c.document, std::string(64, 'V'), "Vout", receiver));
     EXPECT_TRUE(c.messages().empty());
 }
 
@@ -125,8 +126,8 @@ TEST_F(OutputEquation, SelectsTheColumnOfTheNamedSource)
 {
     c.currentSource(at(1, 2), at(1, 0), "I1");
     RecordingReceiver receiver;
-    ASSERT_TRUE(c.document.evaluateOutputEquation("I1", "Vout", receiver));
-    const MatrixLid &lid = *c.document.matrixLid();
+    ASSERT_TRUE(evaluateOutputEquation(c.document, "I1", "Vout", receiver));
+    const MatrixLid &lid = *matrixLid(c.document);
     EXPECT_EQ(lid.selectedColumn(), lid.nodeCount() + lid.dependentCount() + 1);
     // I1 pushes into the node between R1 and R2: 1 kohm parallel to 3 kohm.
     EXPECT_NEAR(valueAt(receiver.ratio, 0).real(), 750.0, 1e-9);

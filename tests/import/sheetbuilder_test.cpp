@@ -1,6 +1,7 @@
 // The imported sheet compiles to SPICE's AC transfer ratios: every source kind with both
 // polarities, controls against ground and across a node pair, and currents of controlling
 // sources summed at either of their nodes.
+#include <compile/documentcompile.h>
 #include <import/spiceimport.h>
 
 #include <support/circuitsketch.h>
@@ -44,7 +45,7 @@ TEST_P(ImportedRatio, EqualsSpiceTransferRatio)
     const SpiceImportResult result = importSpiceNetlist(c.netlist, document);
     ASSERT_TRUE(result.ok()) << result.error;
     RecordingReceiver receiver;
-    ASSERT_TRUE(document.evaluateOutputEquation(c.source, c.equation, receiver))
+    ASSERT_TRUE(evaluateOutputEquation(document, c.source, c.equation, receiver))
         << messagesOf(document);
     for (const Complex s :
          {Complex(0.0, 0.0), Complex(150.0, 0.0), Complex(-40.0, 3e3), Complex(0.0, 2e4)}) {

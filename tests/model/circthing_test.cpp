@@ -280,7 +280,7 @@ TEST(PassComp, NewComponentsHaveValueZeroInTheFirstUnit)
 TEST(CircTag, PlacingClearsTheNetlistLinks)
 {
     CurrentTag tag;
-    tag.cp1 = reinterpret_cast<CPoint *>(&tag);
+    tag.cp1 = reinterpret_cast<NetlistNode *>(&tag);
     tag.end2 = reinterpret_cast<EndPoint *>(&tag);
     tag.place({0, 0}, {10, 0}, nullptr);
     EXPECT_EQ(tag.cp1, nullptr);

@@ -2,7 +2,7 @@
 
 #include <model/circuitfile.h>
 #include <model/depvoltsource.h>
-#include <model/persistentclasses.h>
+#include <model/modelstreamables.h>
 #include <model/textblock.h>
 #include <model/voltagetag.h>
 #include <model/wire.h>
@@ -273,7 +273,7 @@ class CircuitFileHostile : public ::testing::TestWithParam<HostileCase>
 
 TEST_P(CircuitFileHostile, FailsWithAReason)
 {
-    registerPersistentClasses();
+    registerModelStreamables();
     opstream os;
     writeSettings(os, 3);
     GetParam().content(os);

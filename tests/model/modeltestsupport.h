@@ -4,6 +4,8 @@
 #include <model/parameterdialogs.h>
 #include <model/tcircuitdocument.h>
 
+#include <support/tempfolder.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -81,21 +83,3 @@ void buildEveryKind(TCircuitDocument &document);
 std::vector<std::uint8_t> documentBytes(const TCircuitDocument &document);
 // Reads the bytes into the document; answers the stream's error text (empty when good).
 std::string readDocumentBytes(TCircuitDocument &document, const std::vector<std::uint8_t> &bytes);
-
-// A fresh folder below the system's temporary folder, removed with its content at the end.
-class TempFolder
-{
-public:
-    TempFolder();
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-    ~TempFolder();
-
-    const std::filesystem::path &path() const { return m_path; }
-    std::filesystem::path file(const char *name) const { return m_path / name; }
-    // The names of the entries in the folder, sorted.
-    std::vector<std::string> entries() const;
-
-private:
-    std::filesystem::path m_path;
-};

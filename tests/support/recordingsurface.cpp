@@ -1,6 +1,5 @@
 #include "recordingsurface.h"
 
-
 namespace {
 
 std::string colorText(const Color &c)
@@ -15,8 +14,8 @@ std::string pointText(Point p)
 
 std::string rectText(const Rect &r)
 {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right)
-           + "," + std::to_string(r.bottom) + ")";
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ","
+           + std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
 }
 
 const char *alignText(TextHAlign h)
@@ -47,7 +46,10 @@ const char *alignText(TextVAlign v)
 
 } // namespace
 
-RecordingSurface::RecordingSurface(TextMetrics metrics) : m_metrics(metrics) {}
+RecordingSurface::RecordingSurface(TextMetrics metrics)
+    : m_metrics(metrics)
+{
+}
 
 void RecordingSurface::setPen(const Pen &pen)
 {

@@ -1,6 +1,6 @@
 #include "toolstestsupport.h"
 
-#include <model/persistentclasses.h>
+#include <tools/persistentclasses.h>
 
 void registerClassesForTests()
 {

@@ -1,6 +1,6 @@
 #include "graphmarkerdialogdata.h"
 
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 
 #include <algorithm>
 

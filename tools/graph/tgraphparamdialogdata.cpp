@@ -1,6 +1,6 @@
 #include "tgraphparamdialogdata.h"
 
-#include <tools/dialogtext.h>
+#include <tools/graph/dialogtext.h>
 
 TGraphParamDialogData TGraphParamDialogData::from(const TGraphParam &p)
 {

@@ -1,7 +1,7 @@
 #include "tpepdialogdata.h"
 
+#include <tools/graph/graphdialogs.h>
 #include <tools/graph/graphmarkerdialogdata.h>
-#include <tools/tooldialogs.h>
 
 TPEPDialogData TPEPDialogData::from(const TPElemParam &line, bool hasShowLine)
 {
@@ -26,7 +26,7 @@ std::vector<std::string> TPEPDialogData::markerLabels() const
     return labels;
 }
 
-bool TPEPDialogData::addMarker(ToolDialogs &dialogs)
+bool TPEPDialogData::addMarker(GraphDialogs &dialogs)
 {
     GraphMarkerDialogData data = GraphMarkerDialogData::from(GraphMarker());
     if (!dialogs.graphMarkerDialog(data))
@@ -37,7 +37,7 @@ bool TPEPDialogData::addMarker(ToolDialogs &dialogs)
     return true;
 }
 
-bool TPEPDialogData::editMarker(ToolDialogs &dialogs, int index)
+bool TPEPDialogData::editMarker(GraphDialogs &dialogs, int index)
 {
     if (index < line.markers.lowerIndex() || index > line.markers.upperIndex())
         return false;

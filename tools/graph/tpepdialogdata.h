@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class ToolDialogs;
+class GraphDialogs;
 
 // "Plot Line Parameters": axis, colour, style and markers of a working copy of a line, and
 // its "Show Line" box unless the line is always shown.
@@ -21,8 +21,8 @@ struct TPEPDialogData
     // The rows of the "Markers" list.
     std::vector<std::string> markerLabels() const;
     // "Add": a new marker at its defaults, kept when its dialog is confirmed.
-    bool addMarker(ToolDialogs &dialogs);
+    bool addMarker(GraphDialogs &dialogs);
     // "Edit" and "Delete" on the marker at the index (nothing outside the list).
-    bool editMarker(ToolDialogs &dialogs, int index);
+    bool editMarker(GraphDialogs &dialogs, int index);
     void deleteMarker(int index);
 };

@@ -10,8 +10,8 @@ void registerPersistentClasses()
 {
     static std::once_flag registered;
     std::call_once(registered, [] {
-        registerModelStreamables();
         registerAlgebraStreamables();
+        registerModelStreamables();
         registerToolStreamables();
     });
 }

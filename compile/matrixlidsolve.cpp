@@ -1,6 +1,7 @@
-#include <algebra/matrixlid.h>
+#include "matrixlid.h"
 
 #include <algebra/fractionfreeelimination.h>
+#include <compile/documentcompile.h>
 
 #include <compile/compilemessages.h>
 #include <compile/cpoint.h>
@@ -17,7 +18,7 @@ const char *const invalidCircuit = "The Components do not make a valid circuit";
 void MatrixLid::setSolutionProgress(int progress)
 {
     m_solutionProgress = progress;
-    m_document.refreshCompileDialog();
+    refreshCompileDialog(m_document);
 }
 
 // Elimination of the node columns. The columns are taken sparsest first and the pivots chosen

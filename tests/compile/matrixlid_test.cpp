@@ -1,5 +1,6 @@
-#include <algebra/matrixlid.h>
 #include <compile/circuitsolution.h>
+#include <compile/documentcompile.h>
+#include <compile/matrixlid.h>
 #include <support/circuitsketch.h>
 #include <support/recordingmonitor.h>
 
@@ -103,9 +104,9 @@ TEST(MatrixLid, SolutionLeavesTheIdentityInTheNodeColumns)
     drawLadder(c, 4);
     RecordingMonitor monitor;
     c.document.setCompileMonitor(&monitor);
-    c.document.compileCircuit();
+    compileCircuit(c.document);
     ASSERT_TRUE(c.messages().empty());
-    const MatrixLid &lid = *c.document.matrixLid();
+    const MatrixLid &lid = *matrixLid(c.document);
     ASSERT_EQ(lid.nodeCount(), 4);
     for (int i = 0; i < 4; ++i) {
         for (int j = 0; j < 4; ++j)
@@ -122,11 +123,11 @@ TEST(MatrixLid, ASingleNodeIsOnlyNormalised)
     drawLadder(c, 1);
     RecordingMonitor monitor;
     c.document.setCompileMonitor(&monitor);
-    c.document.compileCircuit();
+    compileCircuit(c.document);
     ASSERT_TRUE(c.messages().empty());
     EXPECT_EQ(monitor.steps(&CompileProgress::solution), (std::vector<int>{0, 10, 90, 100}));
     // -M[0][V1] = 1 / (1 + RC s) with RC = 1 ms.
-    const TransRatioFunc &entry = c.document.matrixLid()->solvedEntry(0, 1);
+    const TransRatioFunc &entry = matrixLid(c.document)->solvedEntry(0, 1);
     const std::complex<double> s(0, 1000);
     EXPECT_NEAR(std::abs(valueAt(entry, s) + 1.0 / (1.0 + s * 1e-3)), 0, 1e-12);
 }
@@ -150,12 +151,12 @@ TEST(MatrixLid, NodesFollowTheirColumnsWhenTheColumnsAreOrdered)
     c.voltageTag(at(2, 0), at(2, 2), "Vc");
     c.voltageTag(at(3, 0), at(3, 2), "Vd");
     RecordingReceiver receiver;
-    ASSERT_TRUE(c.document.evaluateOutputEquation("V1", "Vc", receiver));
-    const MatrixLid &lid = *c.document.matrixLid();
+    ASSERT_TRUE(evaluateOutputEquation(c.document, "V1", "Vc", receiver));
+    const MatrixLid &lid = *matrixLid(c.document);
     EXPECT_EQ(lid.nodesToSolve()[0], c.document.tags()[1]->cp1);
     EXPECT_EQ(lid.nodesToSolve()[3], c.document.components()[1]->cp2);
     // b: (V1 - Vb) = Vb + Vb / 2, so Vb = 0.4 V1 and Vc = 0.2 V1.
     EXPECT_NEAR(valueAt(receiver.ratio, 0).real(), 0.2, 1e-12);
-    ASSERT_TRUE(c.document.evaluateOutputEquation("V1", "Vd", receiver));
+    ASSERT_TRUE(evaluateOutputEquation(c.document, "V1", "Vd", receiver));
     EXPECT_NEAR(valueAt(receiver.ratio, 0).real(), 0.5, 1e-12);
 }

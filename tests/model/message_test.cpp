@@ -1,5 +1,5 @@
-#include <compile/message.h>
-#include <model/persistentclasses.h>
+#include <model/message.h>
+#include <model/modelstreamables.h>
 
 #include <common/ipstream.h>
 #include <common/opstream.h>
@@ -10,7 +10,7 @@
 
 TEST(Message, KeepsACopyOfItsTextThroughTheStream)
 {
-    registerPersistentClasses();
+    registerModelStreamables();
     std::string text = "Voltage Tag Vout is undefined";
     const Message message(text);
     text = "changed";

@@ -1,7 +1,8 @@
-#include <algebra/matrixlid.h>
+#include "matrixlid.h"
 
 #include <compile/circuitsolution.h>
 #include <compile/compilemessages.h>
+#include <compile/documentcompile.h>
 #include <compile/outputequationparser.h>
 #include <compile/ratioreceiver.h>
 #include <model/currenttag.h>
@@ -51,7 +52,7 @@ bool MatrixLid::failed() const
 void MatrixLid::setFormulationProgress(int progress)
 {
     m_formulationProgress = progress;
-    m_document.refreshCompileDialog();
+    refreshCompileDialog(m_document);
 }
 
 void MatrixLid::checkSourcesAndTags()
@@ -254,10 +255,10 @@ bool MatrixLid::dependentSourceRow(Component &source, MArray<TransRatioFunc> &va
                 continue;
             term /= currentTag->passComp->impedance();
         }
-        const int first = nodeColumn(tag->cp1);
+        const int first = nodeColumn(CPoint::of(tag->cp1));
         if (first >= 0)
             value[first] += term;
-        const int second = nodeColumn(tag->cp2);
+        const int second = nodeColumn(CPoint::of(tag->cp2));
         if (second >= 0)
             value[second] -= term;
     }

@@ -1,0 +1,72 @@
+# Checks that every source file of the program includes only headers of the folders its layer
+# may use, and that no core folder includes a Qt header. Run by CTest as the test "layering":
+#
+#   cmake -DSOURCE_DIR=<source tree> "-DLAYERS=<folder>:<used folders...>;..." -P layering.cmake
+#
+# LAYERS is the graph written once in the root CMakeLists.txt. A folder is matched by its longest
+# listed prefix, so "tools/graph" is a layer of its own below "tools".
+
+cmake_policy(VERSION 3.25)
+
+foreach(entry IN LISTS LAYERS)
+  string(REPLACE ":" ";" parts "${entry}")
+  list(GET parts 0 layer)
+  list(LENGTH parts count)
+  set(uses "")
+  if(count GREATER 1)
+    list(GET parts 1 uses)
+    string(REPLACE " " ";" uses "${uses}")
+  endif()
+  list(APPEND known_layers ${layer})
+  set(uses_${layer} ${layer} ${uses})
+endforeach()
+
+# The layer of a path inside the tree ("tools/graph/plotdata.h" -> tools/graph), or "" if none.
+function(layer_of path out)
+  set(best "")
+  foreach(layer IN LISTS known_layers)
+    string(LENGTH "${layer}" length)
+    string(SUBSTRING "${path}/" 0 ${length} head)
+    string(LENGTH "${best}" best_length)
+    if(head STREQUAL layer AND length GREATER best_length)
+      string(SUBSTRING "${path}/" ${length} 1 next)
+      if(next STREQUAL "/")
+        set(best ${layer})
+      endif()
+    endif()
+  endforeach()
+  set(${out} "${best}" PARENT_SCOPE)
+endfunction()
+
+set(violations "")
+foreach(layer IN LISTS known_layers)
+  file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+  foreach(source IN LISTS sources)
+    layer_of(${source} owner)
+    if(NOT owner STREQUAL layer)
+      continue()
+    endif()
+    file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"].*" "\\1" header "${line}")
+      if(header MATCHES "^Q" AND NOT layer STREQUAL "app")
+        list(APPEND violations "${source}: the core includes the Qt header <${header}>")
+        continue()
+      endif()
+      if(header MATCHES "\\.\\./")
+        list(APPEND violations "${source}: includes \"${header}\" by a path that leaves its folder")
+        continue()
+      endif()
+      layer_of(${header} used)
+      if(used STREQUAL "" OR used IN_LIST uses_${layer})
+        continue()
+      endif()
+      list(APPEND violations "${source}: ${layer}/ must not include <${header}> of ${used}/")
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  list(JOIN violations "\n  " text)
+  message(FATAL_ERROR "Includes against the layers:\n  ${text}")
+endif()
