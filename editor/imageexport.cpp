@@ -1,0 +1,74 @@
+#include "imageexport.h"
+
+#include "offsetsurface.h"
+
+#include <common/drawcolors.h>
+#include <model/sheetgeometry.h>
+#include <model/tcircuitdocument.h>
+
+#include <vector>
+
+namespace {
+
+template<typename Visit>
+void forEachThing(TCircuitDocument &document, Visit visit)
+{
+    for (Component *component : document.components())
+        visit(static_cast<CircThing &>(*component));
+    for (CircTag *tag : document.tags())
+        visit(static_cast<CircThing &>(*tag));
+    for (CircTool *tool : document.tools())
+        visit(static_cast<CircThing &>(*tool));
+}
+
+} // namespace
+
+ImageExport::ImageExport(TCircuitDocument &document, bool selectedOnly)
+    : m_document(document)
+    , m_selectedOnly(selectedOnly)
+    , m_empty(selectedOnly ? document.selectedCount() == 0 : document.thingCount() == 0)
+    , m_sheetRect(m_empty ? Rect{}
+                          : SheetGeometry::grown(document.boundingRect(selectedOnly), margin))
+{
+}
+
+Size ImageExport::size() const
+{
+    return {SheetGeometry::saturate(std::int64_t{m_sheetRect.right} - m_sheetRect.left),
+            SheetGeometry::saturate(std::int64_t{m_sheetRect.bottom} - m_sheetRect.top)};
+}
+
+void ImageExport::draw(DrawSurface &surface, bool printerColors) const
+{
+    const Size extent = size();
+    const Color background = DrawColors::current().color(ColorRole::Background, printerColors);
+    surface.setPen(Pen{background, 1, PenStyle::None});
+    surface.setBrush(Brush{background, false});
+    surface.drawRect(Rect{0, 0, extent.width, extent.height});
+    if (m_empty)
+        return;
+
+    // The things draw unselected and in the chosen colour set; both states come back after.
+    std::vector<CircThing *> chosen;
+    forEachThing(m_document, [&](CircThing &thing) {
+        if (!m_selectedOnly || thing.isSelected())
+            chosen.push_back(&thing);
+    });
+    std::vector<CircThing *> selected;
+    for (CircThing *thing : chosen) {
+        if (thing->isSelected()) {
+            selected.push_back(thing);
+            thing->setSelected(false);
+        }
+    }
+    const bool wasPrinting = m_document.isPrinting();
+    m_document.setPrinting(printerColors);
+
+    OffsetSurface shifted(surface, Point{m_sheetRect.left, m_sheetRect.top});
+    for (const CircThing *thing : chosen)
+        thing->draw(shifted);
+
+    m_document.setPrinting(wasPrinting);
+    for (CircThing *thing : selected)
+        thing->setSelected(true);
+}
