@@ -126,6 +126,11 @@ void CircuitEditor::release(Point window, bool shift)
         return;
     trackTo(p);
     m_pressed = false;
+    // A click on a thing in select mode moves nothing; it selects the thing instead, as a
+    // click in empty space deselects.
+    const bool insertion = dynamic_cast<const EditInsertAction *>(m_pending.get()) != nullptr;
+    if (m_pending && !insertion && p == m_pressPoint)
+        dropPending();
     if (m_pending) {
         recordPending();
         return;
