@@ -161,6 +161,24 @@ void CircuitEditor::escape()
     m_palette.choose(PaletteEntry::SelectCursor);
 }
 
+void CircuitEditor::zoomIn(Point window)
+{
+    m_transform.zoomInAround(window);
+    m_repaint.addWhole();
+}
+
+void CircuitEditor::zoomOut(Point window)
+{
+    m_transform.zoomOutAround(window);
+    m_repaint.addWhole();
+}
+
+void CircuitEditor::fitView(Size window)
+{
+    m_transform.fit(m_document.boundingRect(false), window);
+    m_repaint.addWhole();
+}
+
 bool CircuitEditor::isEnabled(EditCommand command) const
 {
     switch (command) {

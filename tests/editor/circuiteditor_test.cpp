@@ -404,6 +404,25 @@ TEST(CircuitEditorView, ZoomedWindowPointsSnapInSheetUnits)
     EXPECT_EQ(bench.editor.snappedSheetPoint({55, 57}), (Point{130, 30}));
 }
 
+TEST(CircuitEditorView, ZoomStepsKeepThePointerAndFitShowsTheWholeCircuit)
+{
+    EditorBench bench;
+    bench.sketch.wire({110, 110}, {230, 110});
+    bench.sketch.wire({110, 310}, {230, 310});
+    bench.editor.takeRepaint();
+    bench.editor.zoomIn({300, 200});
+    EXPECT_DOUBLE_EQ(bench.editor.transform().zoom(), ViewTransform::zoomStep);
+    EXPECT_EQ(bench.editor.sheetPoint({300, 200}), (Point{300, 200}));
+    EXPECT_TRUE(bench.editor.takeRepaint().isWhole());
+    bench.editor.zoomOut({300, 200});
+    EXPECT_DOUBLE_EQ(bench.editor.transform().zoom(), 1.0);
+
+    // The bounds (70,70)-(270,350) into 440 x 320 pixels less the margins: zoom 1.
+    bench.editor.fitView({440, 320});
+    EXPECT_DOUBLE_EQ(bench.editor.transform().zoom(), 1.0);
+    EXPECT_EQ(bench.editor.sheetPoint({220, 160}), (Point{170, 210}));
+}
+
 TEST(CircuitEditorOverlay, InsertDragDrawsTheOutlineInTheDragColour)
 {
     EditorBench bench;
