@@ -4,6 +4,7 @@
 #include "editorclipboard.h"
 #include "gridsnap.h"
 #include "palette.h"
+#include "sheetthings.h"
 
 #include <common/drawcolors.h>
 #include <model/clipboardrecord.h>
@@ -35,17 +36,6 @@ std::string plainHint(std::string_view menuText)
             hint += c;
     }
     return hint;
-}
-
-template<typename Visit>
-void forEachThing(const TCircuitDocument &document, Visit visit)
-{
-    for (Component *component : document.components())
-        visit(static_cast<CircThing &>(*component));
-    for (CircTag *tag : document.tags())
-        visit(static_cast<CircThing &>(*tag));
-    for (CircTool *tool : document.tools())
-        visit(static_cast<CircThing &>(*tool));
 }
 
 } // namespace
@@ -320,7 +310,7 @@ void CircuitEditor::run(ObjectCommand command)
 std::optional<std::string> CircuitEditor::helpTopic() const
 {
     std::optional<std::string> topic;
-    forEachThing(m_document, [&](const CircThing &thing) {
+    forEachSheetThing(m_document, [&](const CircThing &thing) {
         if (!topic && thing.isSelected())
             topic = thing.helpTopicTitle();
     });
@@ -330,7 +320,7 @@ std::optional<std::string> CircuitEditor::helpTopic() const
 void CircuitEditor::paint(DrawSurface &surface, const Rect &sheetClip) const
 {
     const Rect clip = SheetGeometry::grown(sheetClip.normalized(), 1);
-    forEachThing(m_document, [&](const CircThing &thing) {
+    forEachSheetThing(m_document, [&](const CircThing &thing) {
         if (thing.intersects(clip))
             thing.draw(surface);
     });
@@ -461,7 +451,7 @@ void CircuitEditor::repaintOverlay()
 CircThing *CircuitEditor::thingAt(Point sheet) const
 {
     CircThing *found = nullptr;
-    forEachThing(m_document, [&](CircThing &thing) {
+    forEachSheetThing(m_document, [&](CircThing &thing) {
         if (!found && thing.hitAt(sheet))
             found = &thing;
     });
@@ -476,7 +466,7 @@ CircThing *CircuitEditor::menuThing() const
 bool CircuitEditor::terminalAt(Point sheet) const
 {
     bool found = false;
-    forEachThing(m_document,
-                 [&](const CircThing &thing) { found = found || thing.hasTerminalAt(sheet); });
+    forEachSheetThing(m_document,
+                      [&](const CircThing &thing) { found = found || thing.hasTerminalAt(sheet); });
     return found;
 }

@@ -132,6 +132,38 @@ TEST(CircuitEditorMove, NodeDragOntoTheOtherTerminalRemovesTheComponentUntilUndo
     EXPECT_STREQ(bench.document().components()[0]->name().text(), "R1");
 }
 
+TEST(CircuitEditorMove, DragIsDroppedWhenAnotherViewTakesItsThingAway)
+{
+    EditorBench bench;
+    bench.sketch.wire({110, 110}, {230, 110});
+    CircuitEditor otherView(bench.document(), bench.palette, bench.clipboard, bench.dialogs);
+    bench.editor.press({170, 110}, false);
+    bench.editor.move({210, 150}, false);
+
+    otherView.run(EditCommand::SelectAll);
+    otherView.run(EditCommand::Delete);
+    EXPECT_FALSE(bench.editor.isDragging());
+    RecordingSurface surface;
+    bench.editor.paintOverlay(surface);
+    EXPECT_TRUE(surface.calls().empty());
+    bench.editor.release({210, 150}, false);
+    EXPECT_EQ(bench.document().undoName(), "Remove");
+    EXPECT_EQ(bench.document().thingCount(), 0);
+}
+
+TEST(CircuitEditorMove, EscapeDuringADragRecordsNothing)
+{
+    EditorBench bench;
+    bench.sketch.wire({110, 110}, {230, 110});
+    bench.editor.press({170, 110}, false);
+    bench.editor.move({210, 150}, false);
+    bench.editor.escape();
+    bench.editor.release({210, 150}, false);
+    EXPECT_EQ(bench.componentPlaces(), Places{"(110,110)-(230,110)"});
+    EXPECT_EQ(bench.document().historyPosition(), 0u);
+    EXPECT_EQ(bench.selectionPattern(), "0");
+}
+
 class CircuitEditorSelect : public ::testing::Test
 {
 protected:

@@ -1,5 +1,7 @@
 #include "editortestsupport.h"
 
+#include <editor/sheetthings.h>
+
 bool CountingDialogs::passCompDialog(PassCompDialogData &data)
 {
     ++opened;
@@ -31,12 +33,7 @@ std::vector<std::string> EditorBench::componentPlaces() const
 std::string EditorBench::selectionPattern() const
 {
     std::string pattern;
-    const auto mark = [&](const CircThing &thing) { pattern += thing.isSelected() ? '1' : '0'; };
-    for (const Component *component : sketch.document.components())
-        mark(*component);
-    for (const CircTag *tag : sketch.document.tags())
-        mark(*tag);
-    for (const CircTool *tool : sketch.document.tools())
-        mark(*tool);
+    forEachSheetThing(sketch.document,
+                      [&](const CircThing &thing) { pattern += thing.isSelected() ? '1' : '0'; });
     return pattern;
 }
