@@ -80,8 +80,8 @@ void AnalysisCircuit::requireOutputNames(std::string_view equation) const
     for (const labelUnit &token : tokens) {
         if (!token.isValidName() || hasNamed(m_document.tags(), isOutputTag, token.view()))
             continue;
-        throw CommandError("unknown output \"" + terminalText(token.view())
-                           + "\"; the tags of the circuit: "
+        throw CommandError("output name \"" + terminalText(token.view())
+                           + "\" is not a tag of the circuit; its tags: "
                            + namesOf(m_document.tags(), isOutputTag));
     }
 }

@@ -30,8 +30,8 @@ public:
     // silently leave their transfer function as it was.
     void requireSource(std::string_view name) const;
     // A CommandError unless every name in the output equation is that of a voltage or current
-    // tag: the evaluation counts any other name as 0 without a message, which on a command
-    // line would pass a typing error off as a result.
+    // tag. The evaluation reports such a name as a message too; refused here, it is an error
+    // of the arguments and the message lists the tags there are.
     void requireOutputNames(std::string_view equation) const;
 
     // The first tool of the name; a CommandError when there is none.

@@ -59,6 +59,14 @@ WalkEnd walk(CPoint *start, Component *first, int nodeCount, Branch *branch = nu
     }
 }
 
+// Whether the walked chain ends in the open, at a node that it alone joins. A far node that
+// no longer holds the chain has cut it off itself: the walk's start lies out on a chain that
+// hangs from that node, and keeps its link to it.
+bool danglesTowards(const WalkEnd &end)
+{
+    return end.node->degree() < 2 && end.node->components.contains(end.last);
+}
+
 bool firstEssentialMark(const CPoint &point)
 {
     return point.degree() >= 3 || point.isNodeOfInterest;
@@ -261,22 +269,28 @@ void CircuitSolution::setTagNodes()
 }
 
 // Step 11: loops hanging on an essential node and chains ending in the open carry no current;
-// they are cut off, in whole passes until nothing changes.
+// they are cut off, in whole passes until nothing changes. The far node of a cut chain keeps
+// its link back: an essential node out on the chain (a tagged one) still has its branch, and
+// it reads the voltage of the node the chain hangs from. That node therefore stays essential,
+// so that the branch ends at a node that is solved for.
 void CircuitSolution::pruneChains()
 {
+    std::vector<const CPoint *> anchors;
     bool changed = true;
     while (changed) {
         changed = false;
         for (CPoint *point : m_cpoints) {
-            if (point->isEssential && pruneAt(*point)) {
-                point->isEssential = firstEssentialMark(*point);
+            if (point->isEssential && pruneAt(*point, anchors)) {
+                point->isEssential
+                    = firstEssentialMark(*point)
+                      || std::find(anchors.begin(), anchors.end(), point) != anchors.end();
                 changed = true;
             }
         }
     }
 }
 
-bool CircuitSolution::pruneAt(CPoint &point)
+bool CircuitSolution::pruneAt(CPoint &point, std::vector<const CPoint *> &anchors)
 {
     bool removed = false;
     std::vector<Component *> chains;
@@ -290,9 +304,11 @@ bool CircuitSolution::pruneAt(CPoint &point)
             point.components.remove(end.last);
             point.components.remove(first);
             removed = true;
-        } else if (end.deadEnd || end.node->degree() < 2) {
+        } else if (end.deadEnd || danglesTowards(end)) {
             point.components.remove(first);
             removed = true;
+            if (end.node != nullptr && end.node->isEssential)
+                anchors.push_back(&point);
         }
     }
     return removed;

@@ -7,6 +7,8 @@
 #include <compile/snode.h>
 #include <model/fwd.h>
 
+#include <vector>
+
 class MatrixLid;
 
 // The netlist of a document's circuit: the distinct terminal positions, the nodes built from
@@ -47,7 +49,7 @@ private:
     void setTerminalNodes();
     void setTagNodes();
     void pruneChains();
-    bool pruneAt(CPoint &point);
+    bool pruneAt(CPoint &point, std::vector<const CPoint *> &anchors);
     bool chooseReference();
     void buildBranches();
     void buildSupernodes();

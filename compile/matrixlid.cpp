@@ -277,7 +277,7 @@ bool MatrixLid::parseOutputEquation(std::string_view sourceName, std::string_vie
     m_selectedColumn = position + nodeCount() + dependentCount();
     OutputEquationParser::tokenize(equation, m_tokens);
     m_cursor = 0;
-    const TransRatioFunc ratio = OutputEquationParser(*this).expression();
+    const TransRatioFunc ratio = OutputEquationParser(*this).equation();
     if (!failed()) {
         receiver.setRatio(ratio);
         return true;

@@ -63,7 +63,7 @@ public:
     }
 
     // Evaluates an output equation over the document's tags for the named independent source
-    // and hands the ratio to the receiver; answers whether it did. Syntax errors are messages.
+    // and hands the ratio to the receiver; answers whether it did. Its faults are messages.
     bool parseOutputEquation(std::string_view sourceName, std::string_view equation,
                              RatioReceiver &receiver);
     // The parse state of the last output equation.

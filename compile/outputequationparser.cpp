@@ -5,21 +5,58 @@
 #include <compile/matrixlid.h>
 #include <model/charclass.h>
 #include <model/currenttag.h>
+#include <model/message.h>
 #include <model/tcircuitdocument.h>
 #include <model/voltagetag.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 namespace {
 
 const char *const incorrectSyntax = "Incorrect equation syntax";
+const char *const noTag = "Output name %s is not a tag of the circuit";
+const char *const divisionByZero = "Division by zero in the output equation";
 
 TransRatioFunc constantRatio(double value)
 {
     TransRatioFunc ratio;
     ratio.setConstant(transDouble(value));
     return ratio;
+}
+
+std::size_t digitsEnd(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && CharClass::isDigit(text[at]))
+        ++at;
+    return at;
+}
+
+// The end of the decimal number that starts at the position: digits with an optional
+// fraction, or a fraction alone, then an exponent when at least one digit follows its sign.
+// The position itself when no number starts there.
+std::size_t decimalNumberEnd(std::string_view text, std::size_t at)
+{
+    std::size_t end = digitsEnd(text, at);
+    const bool wholePart = end > at;
+    if (end < text.size() && text[end] == '.') {
+        const std::size_t fractionEnd = digitsEnd(text, end + 1);
+        if (!wholePart && fractionEnd == end + 1)
+            return at;
+        end = fractionEnd;
+    } else if (!wholePart) {
+        return at;
+    }
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        std::size_t exponent = end + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+            ++exponent;
+        const std::size_t exponentEnd = digitsEnd(text, exponent);
+        if (exponentEnd > exponent)
+            end = exponentEnd;
+    }
+    return end;
 }
 
 } // namespace
@@ -38,8 +75,10 @@ void OutputEquationParser::tokenize(std::string_view text, MArray<labelUnit> &to
             ++at;
             continue;
         }
-        std::size_t end = at + 1;
-        if (CharClass::isLetterOrDigit(text[at])) {
+        std::size_t end = decimalNumberEnd(text, at);
+        if (end == at && !CharClass::isLetterOrDigit(text[at])) {
+            end = at + 1;
+        } else {
             while (end < text.size() && CharClass::isLetterOrDigit(text[end]))
                 ++end;
         }
@@ -64,30 +103,57 @@ void OutputEquationParser::syntaxError()
     m_lid.document().addMessage(incorrectSyntax);
 }
 
-TransRatioFunc OutputEquationParser::expression()
+int OutputEquationParser::messageCount() const
 {
-    TransRatioFunc value = term();
-    if (token() == "+") {
-        advance();
-        value += expression();
-    } else if (token() == "-") {
-        advance();
-        value -= expression();
-    }
+    return m_lid.document().errorCount();
+}
+
+// Tokens left after a complete expression are a fault of their own; after a fault the parse
+// already reported, they are part of it.
+TransRatioFunc OutputEquationParser::equation()
+{
+    const int before = messageCount();
+    TransRatioFunc value = expression();
+    if (!token().isEmpty() && messageCount() == before)
+        syntaxError();
     return value;
 }
 
+TransRatioFunc OutputEquationParser::expression()
+{
+    TransRatioFunc value = term();
+    for (;;) {
+        if (token() == "+") {
+            advance();
+            value += term();
+        } else if (token() == "-") {
+            advance();
+            value -= term();
+        } else {
+            return value;
+        }
+    }
+}
+
+// A divisor that is 0 is reported, unless it is 0 because of a fault already reported in it.
 TransRatioFunc OutputEquationParser::term()
 {
     TransRatioFunc value = signedFactor();
-    if (token() == "*") {
-        advance();
-        value *= term();
-    } else if (token() == "/") {
-        advance();
-        value /= term();
+    for (;;) {
+        if (token() == "*") {
+            advance();
+            value *= signedFactor();
+        } else if (token() == "/") {
+            advance();
+            const int before = messageCount();
+            const TransRatioFunc divisor = signedFactor();
+            if (divisor.isZero() && messageCount() == before)
+                m_lid.document().addMessage(divisionByZero);
+            value /= divisor;
+        } else {
+            return value;
+        }
     }
-    return value;
 }
 
 TransRatioFunc OutputEquationParser::signedFactor()
@@ -143,7 +209,7 @@ TransRatioFunc OutputEquationParser::primary()
 //   against its second;
 // - a current tag divides that voltage by the impedance of the component it spans: the
 //   current through the component from the tag's first point to its second.
-TransRatioFunc OutputEquationParser::tagValue(const labelUnit &name) const
+TransRatioFunc OutputEquationParser::tagValue(const labelUnit &name)
 {
     TransRatioFunc value;
     const CircTag *tag = nullptr;
@@ -152,6 +218,14 @@ TransRatioFunc OutputEquationParser::tagValue(const labelUnit &name) const
             tag = candidate;
             break;
         }
+    }
+    if (tag == nullptr) {
+        const std::string text(name.view());
+        if (std::find(m_unknownNames.begin(), m_unknownNames.end(), text) == m_unknownNames.end()) {
+            m_unknownNames.push_back(text);
+            m_lid.document().addMessage(formatMessage(noTag, text));
+        }
+        return value;
     }
     const auto *currentTag = dynamic_cast<const CurrentTag *>(tag);
     if (dynamic_cast<const VoltageTag *>(tag) == nullptr

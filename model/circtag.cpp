@@ -37,8 +37,13 @@ void CircTag::check()
     const std::string kind = helpTopicTitle();
     if (!name().normalizeAndCheckName())
         report(kind + " has no valid name");
-    if (cp1 == nullptr || cp2 == nullptr || cp1 == cp2)
+    if (!isDefined())
         report(kind + " %s is undefined");
+}
+
+bool CircTag::isDefined() const
+{
+    return cp1 != nullptr && cp2 != nullptr && cp1 != cp2;
 }
 
 void CircTag::write(opstream &os) const

@@ -22,6 +22,9 @@ public:
 protected:
     CircTag() = default;
 
+    // Whether the netlist gave the tag something to measure: two different nodes.
+    virtual bool isDefined() const;
+
     // The tag's marker along its segment, in the current pen.
     virtual void drawMarker(DrawSurface &surface) const = 0;
 };

@@ -1,5 +1,6 @@
 #include "currenttag.h"
 
+#include <model/component.h>
 #include <model/symbolframe.h>
 
 #include <common/ipstream.h>
@@ -30,6 +31,16 @@ void CurrentTag::check()
     CircTag::check();
     if (passComp == nullptr)
         report("Current Tag %s is not associated with a single passive component");
+}
+
+bool CurrentTag::measuresShortedComponent() const
+{
+    return passComp != nullptr && passComp->cp1 == nullptr && passComp->cp2 == nullptr;
+}
+
+bool CurrentTag::isDefined() const
+{
+    return CircTag::isDefined() || measuresShortedComponent();
 }
 
 void CurrentTag::write(opstream &os) const

@@ -135,11 +135,13 @@ TEST(TfCommand, RefusesSourcesAndOutputNamesThatTheCircuitLacks)
     EXPECT_EQ(source.status, 2);
     EXPECT_EQ(source.err,
               "Error: unknown source \"V2\"; the independent sources of the circuit: V1\n");
-    // A name that is no tag would count as 0; numbers are fine.
+    // A name that is no tag is an error of the arguments; numbers are fine.
     const CliRun output = tf("V1", "2*Vout - 3*Vuot");
     EXPECT_EQ(output.status, 2);
-    EXPECT_EQ(output.err, "Error: unknown output \"Vuot\"; the tags of the circuit: Vout\n");
+    EXPECT_EQ(output.err,
+              "Error: output name \"Vuot\" is not a tag of the circuit; its tags: Vout\n");
     EXPECT_EQ(tf("V1", "2*Vout - 3").status, 0);
+    EXPECT_EQ(tf("V1", "2.5e-1*Vout").status, 0) << "a number with fraction and exponent";
     const CliRun file = runCli({"tf", "missing.crc", "--source", "V1", "--output", "Vout"});
     EXPECT_EQ(file.status, 2);
     EXPECT_EQ(file.err.rfind("Error: cannot read the document: ", 0), 0u) << file.err;

@@ -130,6 +130,11 @@ const std::vector<TransferCase> &transferCases()
     return cases;
 }
 
+void PrintTo(const TransferCase &c, std::ostream *stream)
+{
+    *stream << c.name;
+}
+
 class Transfer : public ::testing::TestWithParam<TransferCase>
 {
 };
@@ -165,8 +170,9 @@ TEST_P(Transfer, MatchesTheClosedFormAtSeveralFrequencies)
     CircuitSketch sketch;
     c.draw(sketch);
     RecordingReceiver receiver;
-    ASSERT_TRUE(evaluateOutputEquation(sketch.document, c.source, c.equation, receiver));
-    EXPECT_TRUE(sketch.messages().empty());
+    const bool evaluated = evaluateOutputEquation(sketch.document, c.source, c.equation, receiver);
+    EXPECT_EQ(sketch.messages(), std::vector<std::string>{});
+    ASSERT_TRUE(evaluated);
     for (const Complex s : {Complex(0.0), Complex(0, 500), Complex(-300, 2000), Complex(7e4, 0)}) {
         const Complex expected = c.expected(s);
         const Complex got = valueAt(receiver.ratio, s);
@@ -259,4 +265,93 @@ std::vector<TransferCase> dependentSourceCases()
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(DependentSources, Transfer, ::testing::ValuesIn(dependentSourceCases()),
+                         caseName);
+
+namespace {
+
+// V1 drives R1 = 1 kohm into out, R2 = 3 kohm from out to ground; out stands at 0.75 V1.
+void drawLoadedDivider(CircuitSketch &c, bool tagged = true)
+{
+    drive(c);
+    c.resistor(at(0, 0), at(1, 0), "R1", "1", 1);
+    c.resistor(at(1, 0), g1, "R2", "3", 1);
+    c.ground(g1);
+    if (tagged)
+        c.voltageTag(at(1, 0), g1, "Vout");
+}
+
+// Off an untagged out: R3 to a junction j, then R4 to the tagged end b and R5 to an open end.
+// Cut from j and then from out, the tree still gives b the voltage of out.
+void drawDanglingTree(CircuitSketch &c)
+{
+    drawLoadedDivider(c, false);
+    c.resistor(at(1, 0), at(2, 0), "R3", "1", 1);
+    c.resistor(at(2, 0), at(3, 0), "R4", "1", 1);
+    c.resistor(at(2, 0), at(2, 1), "R5", "1", 1);
+    c.voltageTag(at(3, 0), g3, "Vb");
+    c.ground(g3);
+}
+
+// A chain hanging off out, open at its far end: R3 from out to a, C1 from a to b, L1 from b to
+// c. It carries no current, so every node on it stands at Vout.
+void drawDanglingChain(CircuitSketch &c, bool tagged)
+{
+    drawLoadedDivider(c);
+    c.resistor(at(1, 0), at(2, 0), "R3", "2", 1);
+    c.capacitor(at(2, 0), at(3, 0), "C1", "1", 1);
+    c.inductor(at(3, 0), at(4, 0), "L1", "1", 2);
+    if (!tagged)
+        return;
+    c.currentTag(at(2, 0), at(3, 0), "IC1");
+    c.voltageTag(at(2, 0), g2, "Va");
+    c.voltageTag(at(3, 0), g2, "Vb");
+    c.voltageTag(at(4, 0), g2, "Vc");
+    c.ground(g2);
+}
+
+// Two components with both terminals on one node, each with a current tag: C0 from ground to
+// ground and Rs from out to out, bridged by a wire. They carry no current.
+void drawShortedComponents(CircuitSketch &c)
+{
+    drawLoadedDivider(c);
+    c.capacitor(g2, g3, "C0", "1", 1);
+    c.ground(g2);
+    c.ground(g3);
+    c.currentTag(g2, g3, "IC0");
+    c.resistor(at(1, 0), at(2, 0), "Rs", "1", 1);
+    c.wire(at(2, 0), at(1, 0));
+    c.currentTag(at(1, 0), at(2, 0), "IRs");
+}
+
+std::vector<TransferCase> passiveOddityCases()
+{
+    const auto divider = [](Complex) { return Complex(0.75); };
+    const auto zero = [](Complex) { return Complex(0.0); };
+    const auto untagged = [](CircuitSketch &c) { drawDanglingChain(c, false); };
+    const auto tagged = [](CircuitSketch &c) { drawDanglingChain(c, true); };
+    return {
+        {"UntaggedDanglingChainLeavesTheOutput", untagged, "V1", "Vout", divider},
+        {"TaggedDanglingChainLeavesTheOutput", tagged, "V1", "Vout", divider},
+        {"FarEndOfADanglingChainStandsAtItsNode", tagged, "V1", "Vc", divider},
+        {"NoVoltageAlongADanglingChain", tagged, "V1", "Va - Vb", zero},
+        {"NoCurrentInADanglingChain", tagged, "V1", "IC1", zero},
+        {"TaggedEndOfOneDanglingResistor",
+         [](CircuitSketch &c) {
+             drawLoadedDivider(c, false);
+             c.resistor(at(1, 0), at(2, 0), "R3", "1", 1);
+             c.voltageTag(at(2, 0), g2, "Vb");
+             c.ground(g2);
+         },
+         "V1", "Vb", divider},
+        {"TaggedEndOfADanglingTree", drawDanglingTree, "V1", "Vb", divider},
+        {"CapacitorFromGroundToGroundChangesNothing", drawShortedComponents, "V1", "Vout", divider},
+        {"CurrentOfACapacitorFromGroundToGround", drawShortedComponents, "V1", "IC0 + Vout",
+         divider},
+        {"CurrentOfAResistorBridgedByAWire", drawShortedComponents, "V1", "IRs", zero},
+    };
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(PassiveOddities, Transfer, ::testing::ValuesIn(passiveOddityCases()),
                          caseName);
