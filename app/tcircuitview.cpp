@@ -4,6 +4,7 @@
 #include "qtdrawsurface.h"
 
 #include <common/drawcolors.h>
+#include <editor/gridsnap.h>
 #include <editor/palette.h>
 #include <model/tcircuitdocument.h>
 
@@ -250,12 +251,22 @@ void TCircuitView::zoomOut()
     zoomAround(viewport()->rect().center(), m_editor.transform().zoom() / ViewTransform::zoomStep);
 }
 
-void TCircuitView::zoomToFit(double largestZoom)
+void TCircuitView::showSheetStart()
+{
+    ViewTransform &transform = m_editor.transform();
+    transform.setZoomAround({0, 0}, 1.0);
+    const Rect things = document().boundingRect(false);
+    transform.setScrollPosition(document().thingCount() > 0 ? Point{things.left - GridSnap::spacing,
+                                                                    things.top - GridSnap::spacing}
+                                                            : Point{0, 0});
+    syncScrollBars();
+    viewport()->update();
+}
+
+void TCircuitView::zoomToFit()
 {
     ViewTransform &transform = m_editor.transform();
     transform.fit(document().boundingRect(false), {viewport()->width(), viewport()->height()});
-    if (transform.zoom() > largestZoom)
-        transform.setZoomAround({viewport()->width() / 2, viewport()->height() / 2}, largestZoom);
     syncScrollBars();
     viewport()->update();
 }

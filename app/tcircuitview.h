@@ -40,8 +40,10 @@ public:
     void run(ObjectCommand command);
     void zoomIn();
     void zoomOut();
-    // Shows every thing of the sheet, zoomed in no further than the largest zoom given.
-    void zoomToFit(double largestZoom = ViewTransform::maximumZoom);
+    // Shows every thing of the sheet.
+    void zoomToFit();
+    // Shows the sheet at its natural size from the top-left corner of its things.
+    void showSheetStart();
 
     void notify(DocumentNotification code, int argument) override;
 

@@ -79,8 +79,10 @@ TCircuitDocument *TDocManager::documentWithPath(const QString &path) const
 
 TCircuitDocument *TDocManager::open(const QString &path)
 {
-    if (TCircuitDocument *existing = documentWithPath(path))
+    if (TCircuitDocument *existing = documentWithPath(path)) {
+        m_recentFiles.add(QFileInfo(path).absoluteFilePath());
         return existing;
+    }
     auto document = newDocument();
     const FileResult result = document->open(FilePaths::toPath(path));
     if (!result.ok()) {

@@ -124,6 +124,7 @@ void TZenodyneDecMDIFrame::createWindowMenu()
     connect(m_windowMenu->addAction(QStringLiteral("Arrange &Icons")), &QAction::triggered,
             m_client, &TZenodyneMDIClient::arrangeIcons);
     m_windowListSeparator = m_windowMenu->addSeparator();
+    m_windowListSeparator->setVisible(false);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &TZenodyneDecMDIFrame::updateWindowList);
 }
 
@@ -188,9 +189,7 @@ void TZenodyneDecMDIFrame::showView(TCircuitDocument *document)
     child->setGeometry(QRect(QPoint(offset, offset), m_client->viewport()->size()));
     child->show();
     m_client->setActiveSubWindow(child);
-    // An opened circuit is shown whole, at its natural size at most.
-    if (document->thingCount() > 0)
-        view->zoomToFit(1.0);
+    view->showSheetStart();
     activeViewChanged();
 }
 
