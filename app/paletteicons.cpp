@@ -14,6 +14,8 @@
 #include <QPicture>
 #include <QPixmap>
 
+#include <vector>
+
 namespace {
 
 // The icons are drawn at twice their size, so that they stay sharp on a high-density screen.
@@ -29,7 +31,7 @@ QPixmap emptyPixmap()
 }
 
 // Where a thing lies for its picture: components and tags on a horizontal segment of three
-// grid cells, a ground symbol hanging down from its terminal, tools in a box.
+// grid cells, a ground symbol hanging down from its terminal, a text block in a box.
 void placeForIcon(CircThing &thing, PaletteEntry entry, TCircuitDocument &document)
 {
     if (dynamic_cast<CircTool *>(&thing))
@@ -76,6 +78,49 @@ QPixmap thingPixmap(PaletteEntry entry)
     }
     thing->setDocument(nullptr);
     return pixmap;
+}
+
+// A new analysis tool has nothing to show yet; its button shows its frame with a sketch of
+// what it will show: a formula's fraction, a falling magnitude, a pulse, a step response.
+QPixmap toolPixmap(PaletteEntry entry)
+{
+    QPixmap pixmap = emptyPixmap();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(pixelRatio, pixelRatio);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(8);
+    QtDrawSurface surface(painter, font, 1.5 * pixelRatio);
+    const Color ink{0, 0, 0};
+    surface.setPen(Pen{ink, 1});
+    surface.setBrush(Brush{ink, true});
+    surface.drawRect(Rect{2, 3, 22, 21});
+    std::vector<Point> curve;
+    switch (entry) {
+    case PaletteEntry::TransferFunction:
+        surface.setTextColor(ink);
+        surface.drawText({12, 12}, "H", TextHAlign::Center, TextVAlign::Bottom);
+        surface.drawLine({6, 12}, {18, 12});
+        surface.drawText({12, 13}, "s", TextHAlign::Center, TextVAlign::Top);
+        return pixmap;
+    case PaletteEntry::BodePlot:
+        curve = {{4, 7}, {11, 7}, {14, 9}, {20, 18}};
+        break;
+    case PaletteEntry::InputSignal:
+        curve = {{4, 18}, {8, 18}, {8, 7}, {15, 7}, {15, 18}, {20, 18}};
+        break;
+    default:
+        curve = {{4, 18}, {7, 18}, {9, 10}, {12, 7}, {16, 9}, {20, 9}};
+        break;
+    }
+    surface.drawPolyline(curve);
+    return pixmap;
+}
+
+bool isAnalysisTool(PaletteEntry entry)
+{
+    return entry == PaletteEntry::TransferFunction || entry == PaletteEntry::BodePlot
+           || entry == PaletteEntry::InputSignal || entry == PaletteEntry::OutputSignal;
 }
 
 QPixmap arrowPixmap()
@@ -132,6 +177,8 @@ QIcon PaletteIcons::iconFor(PaletteEntry entry)
         pixmap = arrowPixmap();
     else if (entry == PaletteEntry::InsertCursor)
         pixmap = solderingIronPixmap();
+    else if (isAnalysisTool(entry))
+        pixmap = toolPixmap(entry);
     else
         pixmap = thingPixmap(entry);
     pixmap.setDevicePixelRatio(pixelRatio);

@@ -184,10 +184,12 @@ void TZenodyneDecMDIFrame::showView(TCircuitDocument *document)
     });
     connect(view, &TCircuitView::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text, 5000); });
-    // The first view fills the client area; later ones cascade over it.
-    const int offset = 24 * static_cast<int>(m_client->subWindowList().size() - 1);
-    child->setGeometry(QRect(QPoint(offset, offset), m_client->viewport()->size()));
-    child->show();
+    // The first view fills the client area and follows the frame's size; later ones open as
+    // the active one is shown.
+    if (m_client->subWindowList().size() == 1)
+        child->showMaximized();
+    else
+        child->show();
     m_client->setActiveSubWindow(child);
     view->showSheetStart();
     activeViewChanged();
