@@ -158,15 +158,17 @@ void TZenodyneDecMDIFrame::connectOptions()
 
 TCircuitView *TZenodyneDecMDIFrame::activeView() const
 {
+    // A subwindow that is closing may still be the active one until it is gone; its document
+    // may be gone already.
     auto *child = qobject_cast<TZenodyneMDIChild *>(m_client->activeSubWindow());
-    return child ? &child->view() : nullptr;
+    return child && !child->isClosing() ? &child->view() : nullptr;
 }
 
 TZenodyneMDIChild *TZenodyneDecMDIFrame::childFor(const TCircuitDocument &document) const
 {
     for (QMdiSubWindow *window : m_client->subWindowList()) {
         auto *child = qobject_cast<TZenodyneMDIChild *>(window);
-        if (child && &child->view().document() == &document)
+        if (child && !child->isClosing() && &child->view().document() == &document)
             return child;
     }
     return nullptr;
