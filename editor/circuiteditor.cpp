@@ -4,6 +4,7 @@
 #include "editorclipboard.h"
 #include "gridsnap.h"
 #include "palette.h"
+#include "sheetthings.h"
 
 #include <common/drawcolors.h>
 #include <model/clipboardrecord.h>
@@ -35,17 +36,6 @@ std::string plainHint(std::string_view menuText)
             hint += c;
     }
     return hint;
-}
-
-template<typename Visit>
-void forEachThing(const TCircuitDocument &document, Visit visit)
-{
-    for (Component *component : document.components())
-        visit(static_cast<CircThing &>(*component));
-    for (CircTag *tag : document.tags())
-        visit(static_cast<CircThing &>(*tag));
-    for (CircTool *tool : document.tools())
-        visit(static_cast<CircThing &>(*tool));
 }
 
 } // namespace
@@ -126,6 +116,11 @@ void CircuitEditor::release(Point window, bool shift)
         return;
     trackTo(p);
     m_pressed = false;
+    // A click on a thing in select mode moves nothing; it selects the thing instead, as a
+    // click in empty space deselects.
+    const bool insertion = dynamic_cast<const EditInsertAction *>(m_pending.get()) != nullptr;
+    if (m_pending && !insertion && p == m_pressPoint)
+        dropPending();
     if (m_pending) {
         recordPending();
         return;
@@ -154,6 +149,24 @@ void CircuitEditor::escape()
         repaintOverlay();
     }
     m_palette.choose(PaletteEntry::SelectCursor);
+}
+
+void CircuitEditor::zoomIn(Point window)
+{
+    m_transform.zoomInAround(window);
+    m_repaint.addWhole();
+}
+
+void CircuitEditor::zoomOut(Point window)
+{
+    m_transform.zoomOutAround(window);
+    m_repaint.addWhole();
+}
+
+void CircuitEditor::fitView(Size window)
+{
+    m_transform.fit(m_document.boundingRect(false), window);
+    m_repaint.addWhole();
 }
 
 bool CircuitEditor::isEnabled(EditCommand command) const
@@ -297,7 +310,7 @@ void CircuitEditor::run(ObjectCommand command)
 std::optional<std::string> CircuitEditor::helpTopic() const
 {
     std::optional<std::string> topic;
-    forEachThing(m_document, [&](const CircThing &thing) {
+    forEachSheetThing(m_document, [&](const CircThing &thing) {
         if (!topic && thing.isSelected())
             topic = thing.helpTopicTitle();
     });
@@ -307,7 +320,7 @@ std::optional<std::string> CircuitEditor::helpTopic() const
 void CircuitEditor::paint(DrawSurface &surface, const Rect &sheetClip) const
 {
     const Rect clip = SheetGeometry::grown(sheetClip.normalized(), 1);
-    forEachThing(m_document, [&](const CircThing &thing) {
+    forEachSheetThing(m_document, [&](const CircThing &thing) {
         if (thing.intersects(clip))
             thing.draw(surface);
     });
@@ -438,7 +451,7 @@ void CircuitEditor::repaintOverlay()
 CircThing *CircuitEditor::thingAt(Point sheet) const
 {
     CircThing *found = nullptr;
-    forEachThing(m_document, [&](CircThing &thing) {
+    forEachSheetThing(m_document, [&](CircThing &thing) {
         if (!found && thing.hitAt(sheet))
             found = &thing;
     });
@@ -453,7 +466,7 @@ CircThing *CircuitEditor::menuThing() const
 bool CircuitEditor::terminalAt(Point sheet) const
 {
     bool found = false;
-    forEachThing(m_document,
-                 [&](const CircThing &thing) { found = found || thing.hasTerminalAt(sheet); });
+    forEachSheetThing(m_document,
+                      [&](const CircThing &thing) { found = found || thing.hasTerminalAt(sheet); });
     return found;
 }

@@ -59,6 +59,13 @@ public:
     // the select cursor.
     void escape();
 
+    // Ctrl+= and Ctrl+- (or the wheel with Ctrl): one zoom step around a window point, which
+    // keeps the sheet point under it. Ctrl+0: the whole circuit fitted into the window. The
+    // view then repaints whole.
+    void zoomIn(Point window);
+    void zoomOut(Point window);
+    void fitView(Size window);
+
     // The grid point of a window point, and the unsnapped sheet point (the status bar's).
     Point snappedSheetPoint(Point window) const;
     Point sheetPoint(Point window) const;

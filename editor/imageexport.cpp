@@ -1,27 +1,13 @@
 #include "imageexport.h"
 
 #include "offsetsurface.h"
+#include "sheetthings.h"
 
 #include <common/drawcolors.h>
 #include <model/sheetgeometry.h>
 #include <model/tcircuitdocument.h>
 
 #include <vector>
-
-namespace {
-
-template<typename Visit>
-void forEachThing(TCircuitDocument &document, Visit visit)
-{
-    for (Component *component : document.components())
-        visit(static_cast<CircThing &>(*component));
-    for (CircTag *tag : document.tags())
-        visit(static_cast<CircThing &>(*tag));
-    for (CircTool *tool : document.tools())
-        visit(static_cast<CircThing &>(*tool));
-}
-
-} // namespace
 
 ImageExport::ImageExport(TCircuitDocument &document, bool selectedOnly)
     : m_document(document)
@@ -50,7 +36,7 @@ void ImageExport::draw(DrawSurface &surface, bool printerColors) const
 
     // The things draw unselected and in the chosen colour set; both states come back after.
     std::vector<CircThing *> chosen;
-    forEachThing(m_document, [&](CircThing &thing) {
+    forEachSheetThing(m_document, [&](CircThing &thing) {
         if (!m_selectedOnly || thing.isSelected())
             chosen.push_back(&thing);
     });

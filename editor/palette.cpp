@@ -67,6 +67,10 @@ void Palette::renewPrototype()
 
 void Palette::notifyListeners()
 {
-    for (PaletteListener *listener : std::vector(m_listeners))
-        listener->paletteChanged();
+    // A listener may go while the others are told; only those still listening hear of it.
+    const std::vector<PaletteListener *> listeners = m_listeners;
+    for (PaletteListener *listener : listeners) {
+        if (std::ranges::find(m_listeners, listener) != m_listeners.end())
+            listener->paletteChanged();
+    }
 }
