@@ -23,7 +23,7 @@ namespace {
 // Room beyond the things and the visible part of the sheet that the scroll bars reach.
 constexpr std::int32_t scrollMargin = 400;
 // A wheel notch (120 units) zooms by one step.
-constexpr double wheelNotch = 120.0;
+constexpr int wheelNotch = 120;
 
 Point toPoint(QPoint point)
 {
@@ -204,9 +204,14 @@ void TCircuitView::wheelEvent(QWheelEvent *event)
         QAbstractScrollArea::wheelEvent(event);
         return;
     }
-    const double notches = event->angleDelta().y() / wheelNotch;
-    zoomAround(event->position().toPoint(),
-               m_editor.transform().zoom() * std::pow(ViewTransform::zoomStep, notches));
+    // Fine-grained wheels (touchpads) send parts of a notch; a zoom step waits for a whole one.
+    m_wheelAngle += event->angleDelta().y();
+    const Point at = toPoint(event->position().toPoint());
+    for (; m_wheelAngle >= wheelNotch; m_wheelAngle -= wheelNotch)
+        m_editor.zoomIn(at);
+    for (; m_wheelAngle <= -wheelNotch; m_wheelAngle += wheelNotch)
+        m_editor.zoomOut(at);
+    afterEditorStep();
     event->accept();
 }
 
@@ -234,21 +239,21 @@ void TCircuitView::scrollContentsBy(int dx, int dy)
     viewport()->update();
 }
 
-void TCircuitView::zoomAround(QPoint window, double zoom)
+Point TCircuitView::viewportCentre() const
 {
-    m_editor.transform().setZoomAround(toPoint(window), zoom);
-    syncScrollBars();
-    viewport()->update();
+    return toPoint(viewport()->rect().center());
 }
 
 void TCircuitView::zoomIn()
 {
-    zoomAround(viewport()->rect().center(), m_editor.transform().zoom() * ViewTransform::zoomStep);
+    m_editor.zoomIn(viewportCentre());
+    afterEditorStep();
 }
 
 void TCircuitView::zoomOut()
 {
-    zoomAround(viewport()->rect().center(), m_editor.transform().zoom() / ViewTransform::zoomStep);
+    m_editor.zoomOut(viewportCentre());
+    afterEditorStep();
 }
 
 void TCircuitView::showSheetStart()
@@ -265,10 +270,8 @@ void TCircuitView::showSheetStart()
 
 void TCircuitView::zoomToFit()
 {
-    ViewTransform &transform = m_editor.transform();
-    transform.fit(document().boundingRect(false), {viewport()->width(), viewport()->height()});
-    syncScrollBars();
-    viewport()->update();
+    m_editor.fitView({viewport()->width(), viewport()->height()});
+    afterEditorStep();
 }
 
 void TCircuitView::syncScrollBars()

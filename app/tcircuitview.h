@@ -69,7 +69,7 @@ private:
     void afterEditorStep();
     void reportStatus();
     void syncScrollBars();
-    void zoomAround(QPoint window, double zoom);
+    Point viewportCentre() const;
 
     CircuitEditor m_editor;
     DrawingSettings &m_settings;
@@ -78,4 +78,5 @@ private:
     bool m_syncingScrollBars = false;
     bool m_panning = false;
     QPoint m_panFrom;
+    int m_wheelAngle = 0;
 };
