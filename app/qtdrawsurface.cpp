@@ -82,6 +82,22 @@ void QtDrawSurface::setTextColor(const Color &color)
 
 void QtDrawSurface::drawLine(Point from, Point to)
 {
+    const QPen &pen = m_painter.pen();
+    const QTransform transform = m_painter.transform();
+    // A horizontal or vertical hairline is put on pixel centres, so that it stays one sharp
+    // pixel wide at a zoom that puts it between two.
+    if (pen.isCosmetic() && (from.x == to.x || from.y == to.y) && !transform.isRotating()) {
+        const auto onPixelCentre = [&](Point point) {
+            const QPointF device = transform.map(toQPoint(point));
+            return QPointF(std::floor(device.x()) + 0.5, std::floor(device.y()) + 0.5);
+        };
+        const QPointF deviceFrom = onPixelCentre(from);
+        const QPointF deviceTo = onPixelCentre(to);
+        m_painter.setTransform(QTransform());
+        m_painter.drawLine(deviceFrom, deviceTo);
+        m_painter.setTransform(transform);
+        return;
+    }
     m_painter.drawLine(toQPoint(from), toQPoint(to));
 }
 
