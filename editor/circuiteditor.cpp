@@ -23,6 +23,8 @@
 #include <tools/timeplot.h>
 #include <tools/transfunc.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <string_view>
 
 namespace {
@@ -36,6 +38,17 @@ std::string plainHint(std::string_view menuText)
             hint += c;
     }
     return hint;
+}
+
+// A label lies beside its thing and may reach beyond the thing's bounding rectangle by up to
+// its own width or height. A thing is painted when the clip grown by the widest label line
+// (a value of 63 characters, a space and the unit) meets its bounding rectangle, so that
+// repainting a part of the view never leaves out a label that reaches into it.
+std::int32_t labelReach(const DrawSurface &surface)
+{
+    constexpr std::size_t widestLabelLine = 80;
+    const Size widest = surface.textExtent(std::string(widestLabelLine, 'W'));
+    return std::max(widest.width, 4 * surface.textMetrics().height);
 }
 
 } // namespace
@@ -319,7 +332,7 @@ std::optional<std::string> CircuitEditor::helpTopic() const
 
 void CircuitEditor::paint(DrawSurface &surface, const Rect &sheetClip) const
 {
-    const Rect clip = SheetGeometry::grown(sheetClip.normalized(), 1);
+    const Rect clip = SheetGeometry::grown(sheetClip.normalized(), labelReach(surface) + 1);
     forEachSheetThing(m_document, [&](const CircThing &thing) {
         if (thing.intersects(clip))
             thing.draw(surface);

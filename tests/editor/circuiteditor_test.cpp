@@ -507,17 +507,25 @@ TEST(CircuitEditorOverlay, DragStepRepaintsTheOldAndTheNewOutlineOnly)
     EXPECT_TRUE(bench.editor.takeRepaint().isWhole());
 }
 
-TEST(CircuitEditorOverlay, PaintDrawsOnlyTheThingsInTheClip)
+TEST(CircuitEditorOverlay, PaintDrawsTheThingsThatMayReachIntoTheClip)
 {
     EditorBench bench;
     bench.sketch.wire({110, 110}, {230, 110});
-    bench.sketch.wire({1110, 1110}, {1230, 1110});
+    // A resistor right of the clip whose long name, centred left of it, reaches into the
+    // clip (504 units wide, from x = 106 to 610), and a wire far off.
+    bench.sketch.resistor({610, 190}, {610, 110}, std::string(63, 'N').c_str(), "1");
+    bench.sketch.wire({2110, 2110}, {2230, 2110});
     RecordingSurface surface;
     bench.editor.paint(surface, Rect{0, 0, 400, 400});
+
     const std::vector<std::string> lines = surface.callsOf("line");
     ASSERT_FALSE(lines.empty());
     for (const std::string &line : lines)
-        EXPECT_EQ(line.find("1110"), std::string::npos) << line;
+        EXPECT_EQ(line.find("2110"), std::string::npos) << line;
+    bool nameDrawn = false;
+    for (const std::string &text : surface.callsOf("text"))
+        nameDrawn = nameDrawn || text.find(std::string(63, 'N')) != std::string::npos;
+    EXPECT_TRUE(nameDrawn);
 }
 
 } // namespace
