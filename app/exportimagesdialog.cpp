@@ -33,8 +33,6 @@ ExportImagesDialog::ExportImagesDialog(TCircuitDocument &document, DrawingSettin
     setWindowTitle(QStringLiteral("Export Images"));
     const bool hasSelection = document.selectedCount() > 0;
     m_selected->setEnabled(hasSelection);
-    (hasSelection ? m_selected : m_all)->setChecked(true);
-    m_png->setChecked(true);
 
     auto *objects = new QGroupBox(QStringLiteral("Objects"), this);
     auto *objectsLayout = new QVBoxLayout(objects);
@@ -64,6 +62,9 @@ ExportImagesDialog::ExportImagesDialog(TCircuitDocument &document, DrawingSettin
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addLayout(buttons);
+    // Checked once the buttons sit in their boxes: radio buttons exclude their siblings.
+    (hasSelection ? m_selected : m_all)->setChecked(true);
+    m_png->setChecked(true);
 }
 
 void ExportImagesDialog::saveImageAs()

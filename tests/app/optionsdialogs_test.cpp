@@ -1,6 +1,9 @@
+#include "apptestsupport.h"
+
 #include <colorlistdialog.h>
 #include <documentoptionsdialog.h>
 #include <drawingsettings.h>
+#include <exportimagesdialog.h>
 #include <filepaths.h>
 #include <numericparametersdialog.h>
 #include <support/tempfolder.h>
@@ -90,6 +93,36 @@ TEST_F(ColorListTest, ConfirmedChangeIsSavedAndCancelledChangeIsTakenBack)
     dialog.setRoleColor(1, Color{200, 0, 0});
     dialog.reject();
     EXPECT_EQ(DrawColors::current().screen(ColorRole::Background), (Color{10, 20, 30}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(OptionsDialogs, ExportImagesPreselectsTheObjectsAndPngApart)
+{
+    TempFolder folder;
+    DrawingSettings settings(FilePaths::toQString(folder.file("ZENODYNE.INI")));
+    TCircuitDocument document;
+    ScriptedPrompts prompts;
+    {
+        ExportImagesDialog dialog(document, settings, prompts);
+        EXPECT_TRUE(dialog.allObjectsButton().isChecked());
+        EXPECT_FALSE(dialog.selectedObjectsButton().isEnabled());
+        EXPECT_TRUE(dialog.pngButton().isChecked());
+    }
+    ASSERT_TRUE(document.open(examplePath("rc-lowpass.crc")).ok());
+    document.components()[0]->setSelected(true);
+    ExportImagesDialog dialog(document, settings, prompts);
+    EXPECT_TRUE(dialog.selectedObjectsButton().isChecked());
+    EXPECT_TRUE(dialog.pngButton().isChecked());
+
+    // "Save Image As..." writes the chosen format to the chosen file.
+    dialog.svgButton().setChecked(true);
+    prompts.fileName = FilePaths::toQString(folder.file("part"));
+    dialog.saveImageAs();
+    EXPECT_TRUE(std::filesystem::exists(folder.file("part.svg")));
+    EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
 } // namespace
