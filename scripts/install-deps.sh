@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing Zenodyne needs, when they are missing.
 set -eu
 
-packages="cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev $*"
+# qt6-base-dev and qt6-svg-dev build the desktop program (Widgets, PrintSupport, Test, Svg).
+packages="cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-svg-dev $*"
 
 missing=""
 for package in $packages; do

@@ -1,0 +1,86 @@
+// zenodyne: the desktop program.
+
+#include "commandline.h"
+#include "headlessexport.h"
+#include "tzenodyneapp.h"
+#include "tzenodynedecmdiframe.h"
+
+#include <tools/persistentclasses.h>
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    return arguments;
+}
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+           || !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+int exportImage(int argc, char **argv, const CommandLine &line)
+{
+    // The export draws off screen and needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QString problem
+        = exportCircuitImage(line.arguments.at(0), line.arguments.at(1),
+                             QDir(line.settingsFolder).filePath(QStringLiteral("ZENODYNE.INI")));
+    if (problem.isEmpty())
+        return 0;
+    print(stderr, QStringLiteral("zenodyne: %1\n").arg(problem));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    registerPersistentClasses();
+    const CommandLine line = CommandLine::parse(argumentsOf(argc, argv));
+    if (!line.error.isEmpty()) {
+        print(stderr, QStringLiteral("zenodyne: %1\n\n%2").arg(line.error, CommandLine::usage()));
+        return 2;
+    }
+    if (line.help) {
+        print(stdout, CommandLine::usage());
+        return 0;
+    }
+    if (line.version) {
+        print(stdout, QStringLiteral("Zenodyne %1\n").arg(QStringLiteral(ZENODYNE_VERSION)));
+        return 0;
+    }
+    if (line.exportImage)
+        return exportImage(argc, argv, line);
+    if (!hasDisplay()) {
+        print(stderr, QStringLiteral("zenodyne: there is no display to show the program on "
+                                     "(DISPLAY is not set); --export-image works without one.\n"));
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zenodyne"));
+    QApplication::setApplicationVersion(QStringLiteral(ZENODYNE_VERSION));
+    TZenodyneApp app(line.settingsFolder);
+    app.frame().restorePlacement();
+    app.frame().showAsPlaced();
+    app.processCommandLine(line.arguments);
+    return QApplication::exec();
+}

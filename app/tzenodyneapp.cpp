@@ -1,0 +1,61 @@
+#include "tzenodyneapp.h"
+
+#include "dialogprompts.h"
+#include "drawingsettings.h"
+#include "qtclipboard.h"
+#include "qtparameterdialogs.h"
+#include "recentfiles.h"
+#include "tdocmanager.h"
+#include "tzenodynedecmdiframe.h"
+
+#include <editor/palette.h>
+
+#include <QDir>
+
+TZenodyneApp::TZenodyneApp(const QString &settingsFolder, std::unique_ptr<ShellPrompts> prompts)
+    : m_iniPath(QDir(settingsFolder).filePath(QStringLiteral("ZENODYNE.INI")))
+    , m_recentFiles(std::make_unique<RecentFiles>(m_iniPath))
+    , m_drawingSettings(std::make_unique<DrawingSettings>(m_iniPath))
+    , m_palette(std::make_unique<Palette>())
+    , m_clipboard(std::make_unique<QtClipboard>())
+    , m_dialogs(std::make_unique<QtParameterDialogs>())
+    , m_prompts(std::move(prompts))
+{
+    QDir().mkpath(settingsFolder);
+    auto *dialogPrompts = m_prompts ? nullptr : new DialogPrompts(nullptr);
+    if (dialogPrompts)
+        m_prompts.reset(dialogPrompts);
+    m_docManager = std::make_unique<TDocManager>(*m_prompts, *m_recentFiles, *m_drawingSettings);
+    m_frame = std::make_unique<TZenodyneDecMDIFrame>(*this);
+    if (dialogPrompts)
+        dialogPrompts->setParent(m_frame.get());
+}
+
+TZenodyneApp::~TZenodyneApp()
+{
+    // The views go with the frame, before their documents.
+    m_frame.reset();
+    m_docManager.reset();
+}
+
+bool TZenodyneApp::isUnregisterOption(const QString &argument)
+{
+    QString option = argument;
+    while (option.startsWith(QLatin1Char('-')))
+        option.remove(0, 1);
+    return !option.isEmpty()
+           && QStringLiteral("unregister").startsWith(option, Qt::CaseInsensitive);
+}
+
+void TZenodyneApp::processCommandLine(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        // Options start with a dash; a slash begins a path here.
+        if (argument.startsWith(QLatin1Char('-'))) {
+            if (isUnregisterOption(argument))
+                return;
+            continue;
+        }
+        m_docManager->open(argument);
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "shellprompts.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class DrawingSettings;
+class EditorClipboard;
+class Palette;
+class ParameterDialogs;
+class RecentFiles;
+class TDocManager;
+class TZenodyneDecMDIFrame;
+
+// The application: the settings file, the recent files, the drawing settings, the palette and
+// clipboard shared by every view, the document manager and the main window. Tests make one
+// with a settings folder of their own and prompts that answer for the user.
+class TZenodyneApp
+{
+public:
+    // The settings live in "ZENODYNE.INI" in the folder; the prompts default to dialogs over
+    // the main window.
+    explicit TZenodyneApp(const QString &settingsFolder,
+                          std::unique_ptr<ShellPrompts> prompts = nullptr);
+    TZenodyneApp(const TZenodyneApp &) = delete;
+    TZenodyneApp &operator=(const TZenodyneApp &) = delete;
+    ~TZenodyneApp();
+
+    // Opens the files named on the command line. An option that is a prefix of "unregister"
+    // ends the processing (there is no registration to remove on this platform).
+    void processCommandLine(const QStringList &arguments);
+
+    const QString &iniPath() const { return m_iniPath; }
+    RecentFiles &recentFiles() const { return *m_recentFiles; }
+    DrawingSettings &drawingSettings() const { return *m_drawingSettings; }
+    Palette &palette() const { return *m_palette; }
+    EditorClipboard &clipboard() const { return *m_clipboard; }
+    ParameterDialogs &parameterDialogs() const { return *m_dialogs; }
+    ShellPrompts &prompts() const { return *m_prompts; }
+    TDocManager &docManager() const { return *m_docManager; }
+    TZenodyneDecMDIFrame &frame() const { return *m_frame; }
+
+    // Whether a command-line option asks to remove the registration: its text without the
+    // leading dashes is a prefix of "unregister", compared without regard to case.
+    static bool isUnregisterOption(const QString &argument);
+
+private:
+    QString m_iniPath;
+    std::unique_ptr<RecentFiles> m_recentFiles;
+    std::unique_ptr<DrawingSettings> m_drawingSettings;
+    std::unique_ptr<Palette> m_palette;
+    std::unique_ptr<EditorClipboard> m_clipboard;
+    std::unique_ptr<ParameterDialogs> m_dialogs;
+    std::unique_ptr<ShellPrompts> m_prompts;
+    std::unique_ptr<TDocManager> m_docManager;
+    std::unique_ptr<TZenodyneDecMDIFrame> m_frame;
+};

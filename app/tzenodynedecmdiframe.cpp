@@ -1,0 +1,421 @@
+#include "tzenodynedecmdiframe.h"
+
+#include "circuiteditormenus.h"
+#include "colorlistdialog.h"
+#include "documentoptionsdialog.h"
+#include "drawingsettings.h"
+#include "exportimagesdialog.h"
+#include "filepaths.h"
+#include "numericparametersdialog.h"
+#include "palettetoolbar.h"
+#include "recentfiles.h"
+#include "shellprompts.h"
+#include "shelltexts.h"
+#include "tcircuitview.h"
+#include "tdocmanager.h"
+#include "tzenodyneapp.h"
+#include "tzenodynemdichild.h"
+#include "tzenodynemdiclient.h"
+
+#include <editor/inifile.h>
+#include <editor/windowplacement.h>
+#include <model/tcircuitdocument.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+
+TZenodyneDecMDIFrame::TZenodyneDecMDIFrame(TZenodyneApp &app)
+    : m_app(app)
+    , m_client(new TZenodyneMDIClient(this))
+    , m_toolBar(new PaletteToolBar(app.palette(), this))
+    , m_sheetPoint(new QLabel(this))
+{
+    setWindowTitle(ShellTexts::applicationName());
+    setCentralWidget(m_client);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    setAcceptDrops(true);
+    statusBar()->addPermanentWidget(m_sheetPoint);
+    m_sheetPoint->setMinimumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("-000000, -000000")));
+    m_sheetPoint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    createFileMenu();
+    createWindowMenu();
+    createHelpMenu();
+    m_editorMenus = new CircuitEditorMenus(*menuBar(), m_windowMenu->menuAction(), this);
+    connectOptions();
+
+    TDocManager &docManager = m_app.docManager();
+    connect(&docManager, &TDocManager::documentAdded, this, &TZenodyneDecMDIFrame::showView);
+    connect(&docManager, &TDocManager::documentClosing, this, &TZenodyneDecMDIFrame::closeViewsOf);
+    connect(&docManager, &TDocManager::documentStateChanged, this, [this](TCircuitDocument *doc) {
+        if (TZenodyneMDIChild *child = childFor(*doc))
+            child->updateCaption();
+    });
+    connect(m_client, &QMdiArea::subWindowActivated, this,
+            &TZenodyneDecMDIFrame::activeViewChanged);
+    connect(&m_app.recentFiles(), &RecentFiles::changed, this,
+            &TZenodyneDecMDIFrame::updateRecentFiles);
+    updateRecentFiles();
+    activeViewChanged();
+}
+
+TZenodyneDecMDIFrame::~TZenodyneDecMDIFrame()
+{
+    // The subwindows (and their views) go before the documents they show.
+    disconnect(m_client, nullptr, this, nullptr);
+    for (QMdiSubWindow *window : m_client->subWindowList())
+        delete window;
+}
+
+void TZenodyneDecMDIFrame::createFileMenu()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    const auto add = [this](const QString &text, void (TZenodyneDecMDIFrame::*slot)()) {
+        QAction *action = m_fileMenu->addAction(text);
+        if (slot)
+            connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(QStringLiteral("&New"), &TZenodyneDecMDIFrame::fileNew);
+    add(QStringLiteral("&Open..."), &TZenodyneDecMDIFrame::fileOpen);
+    m_documentActions.append(add(QStringLiteral("&Close"), &TZenodyneDecMDIFrame::fileClose));
+    m_documentActions.append(
+        add(QStringLiteral("C&lose All"), &TZenodyneDecMDIFrame::fileCloseAll));
+    m_fileMenu->addSeparator();
+    m_documentActions.append(add(QStringLiteral("&Save"), &TZenodyneDecMDIFrame::fileSave));
+    m_documentActions.append(add(QStringLiteral("Save &As..."), &TZenodyneDecMDIFrame::fileSaveAs));
+    m_fileMenu->addSeparator();
+    add(QStringLiteral("Import Netlist..."), &TZenodyneDecMDIFrame::fileImportNetlist);
+    m_exportImages
+        = add(QStringLiteral("Export &Images..."), &TZenodyneDecMDIFrame::fileExportImages);
+    m_documentActions.append(m_exportImages);
+    m_fileMenu->addSeparator();
+    // Printing and sending come with a later version; their items stay greyed.
+    for (const QString &text : {QStringLiteral("Print Pre&view..."), QStringLiteral("&Print..."),
+                                QStringLiteral("P&rint Setup...")})
+        add(text, nullptr)->setEnabled(false);
+    m_fileMenu->addSeparator();
+    add(QStringLiteral("Sen&d..."), nullptr)->setEnabled(false);
+    m_recentSeparator = m_fileMenu->addSeparator();
+    m_exitSeparator = m_fileMenu->addSeparator();
+    QAction *exit = m_fileMenu->addAction(QStringLiteral("E&xit\tAlt+F4"));
+    exit->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &TZenodyneDecMDIFrame::updateFileMenu);
+}
+
+void TZenodyneDecMDIFrame::createWindowMenu()
+{
+    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    connect(m_windowMenu->addAction(QStringLiteral("&Cascade")), &QAction::triggered, m_client,
+            &QMdiArea::cascadeSubWindows);
+    connect(m_windowMenu->addAction(QStringLiteral("&Tile")), &QAction::triggered, m_client,
+            &QMdiArea::tileSubWindows);
+    connect(m_windowMenu->addAction(QStringLiteral("Arrange &Icons")), &QAction::triggered,
+            m_client, &TZenodyneMDIClient::arrangeIcons);
+    m_windowListSeparator = m_windowMenu->addSeparator();
+    m_windowListSeparator->setVisible(false);
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &TZenodyneDecMDIFrame::updateWindowList);
+}
+
+void TZenodyneDecMDIFrame::createHelpMenu()
+{
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    // The help viewer comes with a later version.
+    for (const QString &text :
+         {QStringLiteral("&Contents"), QStringLiteral("&Using help"), QStringLiteral("Index")})
+        m_helpMenu->addAction(text)->setEnabled(false);
+    m_helpMenu->addSeparator();
+    m_helpMenu->addAction(QStringLiteral("Zenodyne on the &Web"))->setEnabled(false);
+    m_helpMenu->addSeparator();
+    connect(m_helpMenu->addAction(QStringLiteral("&About...")), &QAction::triggered, this,
+            &TZenodyneDecMDIFrame::showAbout);
+}
+
+void TZenodyneDecMDIFrame::connectOptions()
+{
+    connect(m_editorMenus->fontAction(), &QAction::triggered, this,
+            &TZenodyneDecMDIFrame::chooseFont);
+    connect(m_editorMenus->screenColorsAction(), &QAction::triggered, this,
+            [this] { chooseColors(false); });
+    connect(m_editorMenus->printingColorsAction(), &QAction::triggered, this,
+            [this] { chooseColors(true); });
+    connect(m_editorMenus->documentAction(), &QAction::triggered, this,
+            &TZenodyneDecMDIFrame::editDocumentOptions);
+    connect(m_editorMenus->numericAction(), &QAction::triggered, this,
+            &TZenodyneDecMDIFrame::editNumericParameters);
+}
+
+TCircuitView *TZenodyneDecMDIFrame::activeView() const
+{
+    // A subwindow that is closing may still be the active one until it is gone; its document
+    // may be gone already.
+    auto *child = qobject_cast<TZenodyneMDIChild *>(m_client->activeSubWindow());
+    return child && !child->isClosing() ? &child->view() : nullptr;
+}
+
+TZenodyneMDIChild *TZenodyneDecMDIFrame::childFor(const TCircuitDocument &document) const
+{
+    for (QMdiSubWindow *window : m_client->subWindowList()) {
+        auto *child = qobject_cast<TZenodyneMDIChild *>(window);
+        if (child && !child->isClosing() && &child->view().document() == &document)
+            return child;
+    }
+    return nullptr;
+}
+
+void TZenodyneDecMDIFrame::showView(TCircuitDocument *document)
+{
+    auto *view = new TCircuitView(*document, m_app.palette(), m_app.clipboard(),
+                                  m_app.parameterDialogs(), m_app.drawingSettings());
+    auto *child = new TZenodyneMDIChild(view, m_app.docManager());
+    m_client->addSubWindow(child);
+    connect(view, &TCircuitView::documentChanged, m_editorMenus, &CircuitEditorMenus::update);
+    connect(view, &TCircuitView::sheetPointChanged, this, [this](int x, int y) {
+        m_sheetPoint->setText(QStringLiteral("%1, %2").arg(x).arg(y));
+    });
+    connect(view, &TCircuitView::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text, 5000); });
+    // The first view fills the client area and follows the frame's size; later ones open as
+    // the active one is shown.
+    if (m_client->subWindowList().size() == 1)
+        child->showMaximized();
+    else
+        child->show();
+    m_client->setActiveSubWindow(child);
+    view->showSheetStart();
+    activeViewChanged();
+}
+
+void TZenodyneDecMDIFrame::closeViewsOf(TCircuitDocument *document)
+{
+    TZenodyneMDIChild *child = childFor(*document);
+    if (child && !child->isClosing())
+        child->closeWithoutPrompt();
+}
+
+void TZenodyneDecMDIFrame::activeViewChanged()
+{
+    m_editorMenus->setActiveView(activeView());
+    updateFileMenu();
+}
+
+void TZenodyneDecMDIFrame::updateFileMenu()
+{
+    const bool hasView = activeView() != nullptr;
+    for (QAction *action : m_documentActions)
+        action->setEnabled(hasView);
+}
+
+void TZenodyneDecMDIFrame::updateRecentFiles()
+{
+    qDeleteAll(m_recentActions);
+    m_recentActions.clear();
+    const QStringList &files = m_app.recentFiles().files();
+    for (int index = 0; index < files.size(); ++index) {
+        const QString path = files.at(index);
+        QString label = QDir::toNativeSeparators(path);
+        label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto *action = new QAction(QStringLiteral("&%1 %2").arg(index + 1).arg(label), m_fileMenu);
+        connect(action, &QAction::triggered, this, [this, path] { openRecent(path); });
+        m_fileMenu->insertAction(m_exitSeparator, action);
+        m_recentActions.append(action);
+    }
+    m_recentSeparator->setVisible(!files.isEmpty());
+}
+
+void TZenodyneDecMDIFrame::updateWindowList()
+{
+    qDeleteAll(m_windowListActions);
+    m_windowListActions.clear();
+    const QList<QMdiSubWindow *> windows = m_client->subWindowList();
+    m_windowListSeparator->setVisible(!windows.isEmpty());
+    for (int index = 0; index < windows.size(); ++index) {
+        QMdiSubWindow *window = windows.at(index);
+        QString title = window->windowTitle().replace(QStringLiteral("[*]"), QString());
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action
+            = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(title));
+        action->setCheckable(true);
+        action->setChecked(window == m_client->activeSubWindow());
+        connect(action, &QAction::triggered, this,
+                [this, window] { m_client->setActiveSubWindow(window); });
+        m_windowListActions.append(action);
+    }
+}
+
+void TZenodyneDecMDIFrame::openRecent(const QString &path)
+{
+    if (!m_app.docManager().open(path))
+        m_app.recentFiles().remove(path);
+}
+
+void TZenodyneDecMDIFrame::fileNew()
+{
+    m_app.docManager().createNew();
+}
+
+void TZenodyneDecMDIFrame::fileOpen()
+{
+    const QString path
+        = m_app.prompts().openFileName(QStringLiteral("Open"), ShellTexts::circuitFilter());
+    if (path.isEmpty())
+        return;
+    if (TCircuitDocument *document = m_app.docManager().open(path)) {
+        if (TZenodyneMDIChild *child = childFor(*document))
+            m_client->setActiveSubWindow(child);
+    }
+}
+
+void TZenodyneDecMDIFrame::fileClose()
+{
+    if (QMdiSubWindow *window = m_client->activeSubWindow())
+        window->close();
+}
+
+void TZenodyneDecMDIFrame::fileCloseAll()
+{
+    m_app.docManager().closeAll();
+}
+
+void TZenodyneDecMDIFrame::fileSave()
+{
+    if (TCircuitView *view = activeView())
+        m_app.docManager().save(view->document());
+}
+
+void TZenodyneDecMDIFrame::fileSaveAs()
+{
+    if (TCircuitView *view = activeView())
+        m_app.docManager().saveAs(view->document());
+}
+
+void TZenodyneDecMDIFrame::fileImportNetlist()
+{
+    const QString path = m_app.prompts().openFileName(QStringLiteral("Import Netlist"),
+                                                      ShellTexts::netlistFilter());
+    if (path.isEmpty())
+        return;
+    m_app.docManager().importNetlist(path);
+}
+
+void TZenodyneDecMDIFrame::fileExportImages()
+{
+    if (TCircuitView *view = activeView()) {
+        ExportImagesDialog dialog(view->document(), m_app.drawingSettings(), m_app.prompts(), this);
+        dialog.exec();
+    }
+}
+
+void TZenodyneDecMDIFrame::showAbout()
+{
+    QMessageBox::about(this, QStringLiteral("About Zenodyne"),
+                       QStringLiteral("<h3>Zenodyne %1</h3>"
+                                      "<p>Analysis of linear analog circuits in the Laplace "
+                                      "domain.</p><p>Copyright &copy; the Zenodyne developers. "
+                                      "All rights reserved.</p>")
+                           .arg(QStringLiteral(ZENODYNE_VERSION)));
+}
+
+void TZenodyneDecMDIFrame::chooseFont()
+{
+    DrawingSettings &settings = m_app.drawingSettings();
+    bool confirmed = false;
+    const QFont font
+        = QFontDialog::getFont(&confirmed, settings.font(), this, QStringLiteral("Font"));
+    if (confirmed)
+        settings.setFont(font);
+}
+
+void TZenodyneDecMDIFrame::chooseColors(bool printer)
+{
+    ColorListDialog dialog(m_app.drawingSettings(),
+                           printer ? ColorListDialog::Set::Printer : ColorListDialog::Set::Screen,
+                           this);
+    dialog.exec();
+}
+
+void TZenodyneDecMDIFrame::editDocumentOptions()
+{
+    if (TCircuitView *view = activeView()) {
+        DocumentOptionsDialog dialog(view->document(), this);
+        dialog.exec();
+    }
+}
+
+void TZenodyneDecMDIFrame::editNumericParameters()
+{
+    if (TCircuitView *view = activeView()) {
+        NumericParametersDialog dialog(view->document(), this);
+        dialog.exec();
+    }
+}
+
+void TZenodyneDecMDIFrame::closeEvent(QCloseEvent *event)
+{
+    if (!m_app.docManager().closeAll()) {
+        event->ignore();
+        return;
+    }
+    savePlacement();
+    event->accept();
+}
+
+void TZenodyneDecMDIFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TZenodyneDecMDIFrame::dropEvent(QDropEvent *event)
+{
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            m_app.docManager().open(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+}
+
+void TZenodyneDecMDIFrame::restorePlacement()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    const WindowPlacement placement
+        = WindowPlacement::read(IniFile::load(FilePaths::toPath(m_app.iniPath())))
+              .onScreen({screenSize.width(), screenSize.height()});
+    move(placement.x, placement.y);
+    resize(placement.width, placement.height);
+    m_startMaximized = placement.maximized;
+}
+
+void TZenodyneDecMDIFrame::showAsPlaced()
+{
+    if (m_startMaximized)
+        showMaximized();
+    else
+        show();
+}
+
+void TZenodyneDecMDIFrame::savePlacement()
+{
+    const QRect normal = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    WindowPlacement placement;
+    placement.x = normal.x();
+    placement.y = normal.y();
+    placement.width = normal.width();
+    placement.height = normal.height();
+    placement.maximized = isMaximized();
+    IniFile ini = IniFile::load(FilePaths::toPath(m_app.iniPath()));
+    placement.write(ini);
+    (void)ini.save(FilePaths::toPath(m_app.iniPath()));
+}
