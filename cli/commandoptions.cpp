@@ -51,6 +51,13 @@ CLI::Validator finiteNumber()
         "NUMBER");
 }
 
+CLI::Validator nonEmptyFileName()
+{
+    return CLI::Validator(
+        [](std::string &text) { return text.empty() ? "an empty file name" : std::string(); },
+        "FILE");
+}
+
 } // namespace CommandOptions
 
 void ExportFieldOptions::remember(CLI::Option *option, int fields)
