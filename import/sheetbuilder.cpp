@@ -110,10 +110,9 @@ void SheetBuilder::assignNames()
     for (std::size_t i = 0; i < count; ++i) {
         const SpiceElement &element = m_netlist.elements[i];
         m_elementIndex.emplace(spiceLowerCase(element.spiceName()), static_cast<int>(i));
-        if (element.kind != 'W')
-            requests.push_back(
-                {&m_elementNames[i], SheetNames::hierarchicalName(element.name, element.instance),
-                 element.instance.empty() && SheetNames::isValid(element.name), false});
+        requests.push_back({&m_elementNames[i],
+                            SheetNames::hierarchicalName(element.name, element.instance),
+                            element.instance.empty() && SheetNames::isValid(element.name), false});
     }
     for (Node &node : m_nodes) {
         const auto found = m_netlist.privateNodes.find(spiceLowerCase(node.name));
@@ -155,14 +154,18 @@ SpiceNameMap SheetBuilder::nameMap() const
     SpiceNameMap map;
     for (std::size_t i = 0; i < m_netlist.elements.size(); ++i) {
         const SpiceElement &element = m_netlist.elements[i];
-        if (element.kind == 'W')
-            continue;
         map.add(element.spiceName(), m_elementNames[i]);
         if (isPassive(element.kind))
             map.add("I(" + element.spiceName() + ")", m_currentTags[i]);
     }
     for (const Node &node : m_nodes)
         map.add("V(" + node.name + ")", node.tag);
+    for (const auto &[node, joined] : m_netlist.joinedNodes) {
+        const int index = nodeOf(joined);
+        if (index >= ground)
+            map.add("V(" + node + ")",
+                    index == ground ? "0" : m_nodes[static_cast<std::size_t>(index)].tag);
+    }
     return map;
 }
 
@@ -349,9 +352,6 @@ void SheetBuilder::placeComponent(int index, Point n1, Point n2)
         break;
     case 'F':
         withControl(add<DepCurrSource>(n1, n2, name), false);
-        break;
-    case 'W':
-        add<Wire>(n1, n2);
         break;
     default:
         break;

@@ -29,7 +29,6 @@ class TCircuitDocument;
 //   goes first to the thing whose SPICE name needed no change, then in the order elements,
 //   node tags, current tags; the others get, in that order, the tag's prefix in lower case
 //   ("v1" for node 1 beside source V1), else the first number from 2 on after the name;
-//- a wire (W) joins its two nodes;
 // - V, E and H have their second point (the + terminal) on SPICE's n+; I, G and F drive their
 //   current from n+ through themselves to n-, as the program's current sources do;
 // - a control that the program's dependent sources cannot name directly gets an extra tag

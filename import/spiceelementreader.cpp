@@ -107,7 +107,7 @@ std::optional<SpiceElement> SpiceElementReader::read(const SpiceLine &line,
         return std::nullopt;
     }
     if (element.kind == 'L' && element.value == 0.0) {
-        note(element, "an inductance of 0 is a short circuit; drawn as a wire");
+        note(element, "an inductance of 0 is a short circuit; its nodes are joined");
         element.kind = 'W';
     }
     return element;

@@ -158,7 +158,8 @@ std::vector<SpiceAssignment> spiceAssignments(std::string_view text, const Spice
                 break;
             ++end;
         }
-        assignment.value = trimmed(text.substr(*valueStart, end - *valueStart));
+        const std::string_view value = trimmed(text.substr(*valueStart, end - *valueStart));
+        assignment.value = bracedExpression(value).value_or(value);
         if (assignment.value.empty())
             throw NetlistError(at, assignment.name + " has no value");
         assignments.push_back(assignment);

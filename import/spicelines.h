@@ -33,7 +33,8 @@ std::vector<SpiceLine> spiceLogicalLines(std::string_view text, std::string &tit
 std::vector<std::string> spiceWords(const SpiceLine &line, bool keepParentheses = false);
 
 // The assignments of a .param line after its keyword: "a=1 b = {a*2} c=2*(a+b)". A value runs
-// to the next "name =" or the end of the line, so it may hold blanks and parentheses.
+// to the next "name =" or the end of the line, so it may hold blanks and parentheses; braces
+// or quotes around a whole value are taken off.
 std::vector<SpiceAssignment> spiceAssignments(std::string_view text, const SpiceLocation &at);
 
 // The expression of a value written in braces or quotes, without them; nothing for others.

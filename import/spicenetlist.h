@@ -12,8 +12,8 @@
 // instance, its nodes named in the whole circuit.
 struct SpiceElement
 {
-    // The element letter in upper case: R, C, L, V, I, E, G, F or H; W for a wire (what a zero
-    // inductance or a voltage source controlled by one node amounts to).
+    // The element letter in upper case: R, C, L, V, I, E, G, F or H; W for a short between the
+    // two nodes (a zero inductance), whose nodes the expansion joins into one.
     char kind = 'R';
     std::string name;
     // The path of the instance that holds the element ("X1.X2"), empty at the top.
@@ -75,6 +75,9 @@ struct SpiceNetlist
     // The private nodes of the instances, by their names in the whole circuit in lower case
     // ("x1.n1").
     std::map<std::string, SpiceNodeOrigin> privateNodes;
+    // Nodes joined into another one by a short: the node and the one it became ("0" for
+    // ground).
+    std::vector<std::pair<std::string, std::string>> joinedNodes;
     std::optional<SpiceAcAnalysis> ac;
     std::optional<SpiceTranAnalysis> tran;
     std::vector<SpiceOutput> acOutputs;

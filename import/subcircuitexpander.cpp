@@ -6,6 +6,7 @@
 #include "spicetext.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 namespace {
@@ -37,6 +38,88 @@ void SubcircuitExpander::expand()
     Instance top;
     top.scope = &global;
     expandBody(m_deck.top, top);
+    joinShortedNodes();
+    dropIdleElements();
+}
+
+std::string SubcircuitExpander::representative(std::map<std::string, std::string> &parents,
+                                               const std::string &lower)
+{
+    std::string root = lower;
+    while (parents.count(root) && parents[root] != root)
+        root = parents[root];
+    return root;
+}
+
+// A voltage source controlled by one node gives 0 V: it joins its two nodes, as a zero
+// inductance does. Joined nodes may make further controls one node, hence the rounds.
+void SubcircuitExpander::joinShortedNodes()
+{
+    std::map<std::string, std::string> parents;
+    std::map<std::string, std::string> spelling;
+    bool joined = true;
+    while (joined) {
+        joined = false;
+        for (SpiceElement &element : m_netlist.elements) {
+            if (element.kind == 'E'
+                && isOneNode(element.controlNodes[0], element.controlNodes[1])) {
+                note(element, "controlled by " + element.controlNodes[0] + " and "
+                                  + element.controlNodes[1]
+                                  + ", one node: its voltage is 0; its nodes are joined");
+                element.kind = 'W';
+            }
+            if (element.kind != 'W' || isOneNode(element.nodes[0], element.nodes[1]))
+                continue;
+            std::string first = representative(parents, spiceLowerCase(element.nodes[0]));
+            std::string second = representative(parents, spiceLowerCase(element.nodes[1]));
+            // Ground stays ground; otherwise the node that came first names the joined one.
+            if (second == "0")
+                std::swap(first, second);
+            parents[second] = first;
+            spelling.emplace(spiceLowerCase(element.nodes[0]), element.nodes[0]);
+            spelling.emplace(spiceLowerCase(element.nodes[1]), element.nodes[1]);
+            joined = true;
+        }
+        for (SpiceElement &element : m_netlist.elements) {
+            for (std::array<std::string, 2> *pair : {&element.nodes, &element.controlNodes}) {
+                for (std::string &node : *pair) {
+                    const std::string root = representative(parents, spiceLowerCase(node));
+                    if (root != spiceLowerCase(node))
+                        node = root == "0" ? "0" : spelling.at(root);
+                }
+            }
+        }
+    }
+    for (const auto &[lower, name] : spelling) {
+        const std::string root = representative(parents, lower);
+        if (root != lower)
+            m_netlist.joinedNodes.push_back({name, root == "0" ? "0" : spelling.at(root)});
+    }
+}
+
+void SubcircuitExpander::dropIdleElements()
+{
+    std::vector<SpiceElement> kept;
+    for (SpiceElement &element : m_netlist.elements) {
+        if (element.kind == 'W')
+            continue;
+        if (element.kind == 'G' && isOneNode(element.controlNodes[0], element.controlNodes[1])) {
+            note(element, "controlled by " + element.controlNodes[0] + " and "
+                              + element.controlNodes[1] + ", one node: its current is 0; left out");
+            continue;
+        }
+        if (isOneNode(element.nodes[0], element.nodes[1])) {
+            const std::string where = "both terminals on node " + element.nodes[0];
+            if (isVoltageSource(element.kind))
+                throw NetlistError(element.location(),
+                                   element.name + ": " + where
+                                       + "; a voltage source cannot be shorted");
+            note(element, where + "; left out");
+            continue;
+        }
+        kept.push_back(std::move(element));
+    }
+    m_netlist.elements = std::move(kept);
 }
 
 void SubcircuitExpander::note(const SpiceElement &element, const std::string &text)
@@ -160,24 +243,6 @@ void SubcircuitExpander::add(SpiceElement element, const Instance &instance,
         // A controlling source is looked for in the subcircuit first, then at the top.
         if (localNames.count(spiceLowerCase(element.controlSource)))
             element.controlSource = instance.path + "." + element.controlSource;
-    }
-    if ((element.kind == 'E' || element.kind == 'G')
-        && isOneNode(element.controlNodes[0], element.controlNodes[1])) {
-        const std::string pair = element.controlNodes[0] + " and " + element.controlNodes[1];
-        if (element.kind == 'G') {
-            note(element, "controlled by " + pair + ", one node: its current is 0; left out");
-            return;
-        }
-        note(element, "controlled by " + pair + ", one node: its voltage is 0; drawn as a wire");
-        element.kind = 'W';
-    }
-    if (isOneNode(element.nodes[0], element.nodes[1])) {
-        const std::string where = "both terminals on node " + element.nodes[0];
-        if (isVoltageSource(element.kind))
-            throw NetlistError(element.location(), element.name + ": " + where
-                                                       + "; a voltage source cannot be shorted");
-        note(element, where + "; left out");
-        return;
     }
     if (m_netlist.elements.size() >= SpiceParser::maxElements)
         throw NetlistError(element.location(),

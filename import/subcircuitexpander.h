@@ -17,8 +17,9 @@ class ParameterScope;
 // instance (X1.n1). Its parameters are the subcircuit's defaults, replaced by the values the
 // instance line gives (evaluated where the line stands), and its .param lines. Elements that
 // do nothing are left out with a note: a component with both terminals on one node, a
-// controlled current source controlled by one node; a voltage source controlled by one node
-// gives 0 V and becomes a wire.
+// controlled current source controlled by one node. A zero inductance and a voltage source
+// controlled by one node (0 V) join their two nodes into one, named by ground or else by the
+// node that came first (SpiceNetlist::joinedNodes).
 class SubcircuitExpander
 {
 public:
@@ -46,6 +47,10 @@ private:
              const std::set<std::string> &localNames);
     std::string nodeName(const std::string &name, const Instance &instance);
     bool isOneNode(const std::string &a, const std::string &b) const;
+    static std::string representative(std::map<std::string, std::string> &parents,
+                                      const std::string &lower);
+    void joinShortedNodes();
+    void dropIdleElements();
     void note(const SpiceElement &element, const std::string &text);
 
     const SpiceDeck &m_deck;
