@@ -176,6 +176,9 @@ void SubcircuitExpander::expandInstance(const SpiceLine &line,
     if (m_active.size() >= maxDepth)
         throw NetlistError(at, name + ": subcircuits nested deeper than " + std::to_string(maxDepth)
                                    + " levels");
+    if (++m_instances > maxInstances)
+        throw NetlistError(at, name + ": more than " + std::to_string(maxInstances)
+                                   + " subcircuit instances");
     const std::size_t nodeCount = end - 2;
     if (nodeCount != definition.pins.size())
         throw NetlistError(at, name + ": the subcircuit " + subcircuit + " has "

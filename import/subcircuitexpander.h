@@ -2,6 +2,7 @@
 
 #include <import/spicedeck.h>
 #include <import/spicenetlist.h>
+#include <import/spiceparser.h>
 
 #include <map>
 #include <set>
@@ -29,6 +30,9 @@ public:
 
     // Instances nested deeper than this are refused.
     static constexpr int maxDepth = 64;
+    // So many instances are refused even when they hold no element, which would otherwise
+    // let a few lines expand for ever.
+    static constexpr int maxInstances = 2 * SpiceParser::maxElements;
 
 private:
     struct Instance
@@ -57,4 +61,5 @@ private:
     SpiceNetlist &m_netlist;
     // The subcircuits being expanded, outermost first.
     std::vector<const SubcircuitDefinition *> m_active;
+    int m_instances = 0;
 };

@@ -163,6 +163,17 @@ INSTANTIATE_TEST_SUITE_P(
                     "X1 n e256\nX2 n e256\nX3 n e256\nX4 n e256\nX5 n e256\nX6 n e256\n"
                     "X7 n e256\nX8 n e256\nX9 n e256\n",
                     "line 7 (in X8.X14.X1.X1.X1): more than 4000 elements"},
+        RefusalCase{"t\n.subckt e1 a\n.ends\n.subckt e16 a\nX1 a e1\nX2 a e1\nX3 a e1\nX4 a e1\n"
+                    "X5 a e1\nX6 a e1\nX7 a e1\nX8 a e1\nX9 a e1\nX10 a e1\nX11 a e1\n"
+                    "X12 a e1\nX13 a e1\nX14 a e1\nX15 a e1\nX16 a e1\n.ends\n"
+                    ".subckt e256 a\nX1 a e16\nX2 a e16\nX3 a e16\nX4 a e16\nX5 a e16\n"
+                    "X6 a e16\nX7 a e16\nX8 a e16\nX9 a e16\nX10 a e16\nX11 a e16\nX12 a e16\n"
+                    "X13 a e16\nX14 a e16\nX15 a e16\nX16 a e16\n.ends\n"
+                    ".subckt e4k a\nX1 a e256\nX2 a e256\nX3 a e256\nX4 a e256\nX5 a e256\n"
+                    "X6 a e256\nX7 a e256\nX8 a e256\nX9 a e256\nX10 a e256\nX11 a e256\n"
+                    "X12 a e256\nX13 a e256\nX14 a e256\nX15 a e256\nX16 a e256\n.ends\n"
+                    "X1 n e4k\nX2 n e4k\nX3 n e4k\nX4 n e4k\nR1 n 0 1\n",
+                    "line 16 (in X2.X14.X5): X12: more than 8000 subcircuit instances"},
         RefusalCase{"just a title\n* and a comment\n.end\n", "the netlist holds no elements"},
         RefusalCase{"t\nC1 a 0 0\n", "no element is left once those that do nothing are left "
                                      "out; the netlist has no circuit"},
