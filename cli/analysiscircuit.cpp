@@ -4,6 +4,8 @@
 #include "commanderror.h"
 #include "terminaltext.h"
 
+#include <import/spiceoutputsyntax.h>
+
 #include <compile/outputequationparser.h>
 #include <model/currenttag.h>
 #include <model/voltagetag.h>
@@ -73,10 +75,14 @@ void AnalysisCircuit::requireSource(std::string_view name) const
                        + namesOf(m_document.components(), isIndependentSource));
 }
 
-void AnalysisCircuit::requireOutputNames(std::string_view equation) const
+std::string AnalysisCircuit::outputEquation(std::string_view equation) const
 {
+    const SpiceOutputSyntax translated
+        = SpiceOutputSyntax::translate(equation, SpiceNameMap::ofDocument(m_document));
+    if (!translated.error.empty())
+        throw CommandError("bad output equation: " + terminalText(translated.error));
     MArray<labelUnit> tokens;
-    OutputEquationParser::tokenize(equation, tokens);
+    OutputEquationParser::tokenize(translated.equation, tokens);
     for (const labelUnit &token : tokens) {
         if (!token.isValidName() || hasNamed(m_document.tags(), isOutputTag, token.view()))
             continue;
@@ -84,6 +90,7 @@ void AnalysisCircuit::requireOutputNames(std::string_view equation) const
                            + "\" is not a tag of the circuit; its tags: "
                            + namesOf(m_document.tags(), isOutputTag));
     }
+    return translated.equation;
 }
 
 CircTool &AnalysisCircuit::tool(std::string_view name)
@@ -100,8 +107,8 @@ std::unique_ptr<TransFunc> AnalysisCircuit::transferFunction(std::string_view so
                                                              std::string_view equation)
 {
     requireSource(source);
-    requireOutputNames(equation);
-    auto tool = std::make_unique<TransFunc>(equation, labelUnit(source), &m_document);
+    auto tool
+        = std::make_unique<TransFunc>(outputEquation(equation), labelUnit(source), &m_document);
     tool->setName(labelUnit(toolName));
     tool->update();
     if (tool->exceedsDoubleRange())

@@ -29,15 +29,18 @@ public:
     // A CommandError unless an independent source of the circuit has the name; the tools would
     // silently leave their transfer function as it was.
     void requireSource(std::string_view name) const;
-    // A CommandError unless every name in the output equation is that of a voltage or current
-    // tag. The evaluation reports such a name as a message too; refused here, it is an error
-    // of the arguments and the message lists the tags there are.
-    void requireOutputNames(std::string_view equation) const;
+    // The output equation over the circuit's tags: SPICE's output names in it (V(out),
+    // I(X1.R3)) turned into the tags an import gave them (SpiceOutputSyntax). A CommandError
+    // when one of those names nothing, or unless every name in the result is that of a voltage
+    // or current tag: the evaluation reports such a name as a message too; refused here, it is
+    // an error of the arguments and the message lists the tags there are.
+    std::string outputEquation(std::string_view equation) const;
 
     // The first tool of the name; a CommandError when there is none.
     CircTool &tool(std::string_view name);
 
-    // A transfer-function tool named toolName for the source and output equation, evaluated
+    // A transfer-function tool named toolName for the source and output equation (as
+    // outputEquation makes it), evaluated
     // exactly as a tool placed on the sheet evaluates itself (compile, parse, set ratio), once
     // both have passed the checks above. It belongs to the document but is not on its tool
     // list.

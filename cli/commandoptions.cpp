@@ -25,7 +25,8 @@ void addSourceAndOutput(CLI::App &command, std::string &source, std::string &out
         ->required();
     command
         .add_option("--output", output,
-                    "The output equation: a tag name or an expression over tag names")
+                    "The output equation: a tag name or an expression over tag names; on an "
+                    "imported sheet also SPICE's V(node), V(a,b), I(R1)")
         ->required();
 }
 
@@ -49,6 +50,13 @@ CLI::Validator finiteNumber()
             return std::string();
         },
         "NUMBER");
+}
+
+CLI::Validator nonEmptyFileName()
+{
+    return CLI::Validator(
+        [](std::string &text) { return text.empty() ? "an empty file name" : std::string(); },
+        "FILE");
 }
 
 } // namespace CommandOptions

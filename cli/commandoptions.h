@@ -25,6 +25,8 @@ void addSourceAndOutput(CLI::App &command, std::string &source, std::string &out
 CLI::Option *addDigits(CLI::App &command, int &digits);
 // A check that passes a finite decimal number, whole.
 CLI::Validator finiteNumber();
+// A check that refuses an empty file name, which would otherwise mean "not given".
+CLI::Validator nonEmptyFileName();
 
 // Once the subcommand has been parsed, command runs run with its options.
 template<typename Options>

@@ -68,6 +68,7 @@ void addEvalCommand(CLI::App &app, Command &command)
     auto options = std::make_shared<EvalOptions>();
     CommandOptions::addFile(*eval, options->file);
     eval->add_option("--tool", options->tool, "Evaluate only the tool of this name");
-    eval->add_option("-o", options->output, "Save to this file instead of the circuit file");
+    eval->add_option("-o", options->output, "Save to this file instead of the circuit file")
+        ->check(CommandOptions::nonEmptyFileName());
     CommandOptions::runOnParse(*eval, command, options, runEval);
 }

@@ -1,5 +1,8 @@
 #include "importcommand.h"
 
+#include "commandoptions.h"
+#include "terminaltext.h"
+
 #include <import/spiceimport.h>
 
 #include <common/filebytes.h>
@@ -34,20 +37,26 @@ int runImport(const ImportArguments &arguments)
     document.openNew();
     const SpiceImportResult result = importSpiceNetlist(
         std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()), document);
+    const std::string netlist = terminalText(arguments.netlist);
     if (!result.ok()) {
-        std::cerr << arguments.netlist << ": " << result.error << "\n";
+        std::cerr << netlist << ": " << terminalText(result.error) << "\n";
         return failureStatus;
     }
     for (const std::string &note : result.notes)
-        std::cerr << arguments.netlist << ": " << note << "\n";
+        std::cerr << netlist << ": " << terminalText(note) << "\n";
     document.setPath(arguments.output);
     const FileResult saved = document.commit(true);
     if (!saved.ok()) {
         std::cerr << "Cannot write the document: " << saved.reason << "\n";
         return failureStatus;
     }
-    std::cout << arguments.output << ": " << document.components().count() << " components, "
-              << document.tags().count() << " tags, " << document.tools().count() << " tools\n";
+    std::cout << terminalText(arguments.output) << ": " << document.components().count()
+              << " components, " << document.tags().count() << " tags, " << document.tools().count()
+              << " tools\n";
+    std::cout << "SPICE names on the sheet:\n";
+    for (const SpiceNameMap::Entry &entry : result.names.entries())
+        std::cout << "  " << terminalText(entry.spice) << SpiceNameMap::arrow
+                  << terminalText(entry.sheet) << "\n";
     return 0;
 }
 
@@ -58,9 +67,12 @@ void addImportCommand(CLI::App &app)
     auto arguments = std::make_shared<ImportArguments>();
     CLI::App *command = app.add_subcommand(
         "import", "Draw a SPICE netlist on a new circuit sheet: node N gets the voltage tag VN, "
-                  "R, C and L named X the current tag IX, sources keep their names");
+                  "R, C and L named X the current tag IX, sources keep their names; prints "
+                  "every SPICE name with the name it got on the sheet");
     command->add_option("NETLIST", arguments->netlist, "The SPICE netlist")->required();
-    command->add_option("-o,--output", arguments->output, "The circuit file to write")->required();
+    command->add_option("-o,--output", arguments->output, "The circuit file to write")
+        ->required()
+        ->check(CommandOptions::nonEmptyFileName());
     // A RuntimeError carries the status out of the parse without a message of its own.
     command->callback([arguments] { throw CLI::RuntimeError(runImport(*arguments)); });
 }

@@ -95,22 +95,22 @@ int runResponse(const ResponseOptions &options, std::ostream &out, std::ostream 
 {
     if (!(options.fields.end() > options.fields.start()))
         throw CommandError("--end must lie after --start");
-    // A time plot's line is titled with its output equation, which a label holds.
-    if (options.output.size() > labelUnit::capacity)
-        throw CommandError("the output equation of a response has at most "
-                           + std::to_string(labelUnit::capacity) + " characters");
     const Window window = options.window.empty()
                               ? Window{options.fields.start(), options.fields.end()}
                               : parseWindow(options.window);
     AnalysisCircuit circuit(options.file);
     circuit.requireSource(options.source);
-    circuit.requireOutputNames(options.output);
+    const std::string equation = circuit.outputEquation(options.output);
+    // A time plot's line is titled with its output equation, which a label holds.
+    if (equation.size() > labelUnit::capacity)
+        throw CommandError("the output equation of a response has at most "
+                           + std::to_string(labelUnit::capacity) + " characters");
     TCircuitDocument &document = circuit.document();
     const std::string signalName = addSignal(document, options, window);
 
     TimePlot plot;
     plot.setDocument(&document);
-    TPElemParam line(labelUnit(options.output), Color());
+    TPElemParam line{labelUnit(equation), Color()};
     line.shown = true;
     MArray<TPElemParam> outputLines;
     outputLines.append(line);

@@ -8,6 +8,9 @@
 
 namespace {
 
+// As many links as the system itself follows.
+constexpr int maxLinkHops = 40;
+
 std::string systemError(const std::string &what)
 {
     return what + ": " + std::strerror(errno);
@@ -94,12 +97,17 @@ std::string readFileBytes(const std::filesystem::path &path, std::vector<std::ui
 std::string writeFileAtomically(const std::filesystem::path &path,
                                 std::span<const std::uint8_t> bytes)
 {
+    // A symbolic link is followed to the file it names, whether that exists or not (a
+    // dangling link gets its file), so the link stays a link either way.
     std::error_code error;
     std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, error)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
-        if (!error)
-            target = resolved;
+    for (int hops = 0; std::filesystem::is_symlink(target, error); ++hops) {
+        if (hops == maxLinkHops)
+            return "cannot write " + path.string() + ": too many levels of symbolic links";
+        const std::filesystem::path link = std::filesystem::read_symlink(target, error);
+        if (error)
+            return "cannot write " + path.string() + ": " + error.message();
+        target = link.is_absolute() ? link : target.parent_path() / link;
     }
     const std::filesystem::path folder
         = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");

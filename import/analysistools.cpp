@@ -11,8 +11,10 @@
 
 #include <common/drawcolors.h>
 #include <model/tcircuitdocument.h>
+#include <model/textblock.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 
@@ -33,6 +35,7 @@ AnalysisTools::AnalysisTools(const SpiceNetlist &netlist, SheetBuilder &sheet,
     , m_sheet(sheet)
     , m_document(document)
     , m_notes(notes)
+    , m_names(sheet.nameMap())
 {
 }
 
@@ -60,18 +63,20 @@ void AnalysisTools::place()
         else if (source)
             placeTran(*source, outputs);
     }
+    placeNames();
 }
 
 std::optional<std::string> AnalysisTools::inputSource(int line, const char *analysis)
 {
     std::vector<std::string> all;
     std::vector<std::string> withAc;
-    for (const SpiceElement &element : m_netlist.elements) {
+    for (std::size_t i = 0; i < m_netlist.elements.size(); ++i) {
+        const SpiceElement &element = m_netlist.elements[i];
         if (element.kind != 'V' && element.kind != 'I')
             continue;
-        all.push_back(element.name);
+        all.push_back(m_sheet.sheetNameOf(i));
         if (element.hasAc && element.acMagnitude != 0.0)
-            withAc.push_back(element.name);
+            withAc.push_back(m_sheet.sheetNameOf(i));
     }
     if (withAc.size() == 1)
         return withAc.front();
@@ -98,24 +103,25 @@ std::vector<std::string> AnalysisTools::equations(const std::vector<SpiceOutput>
 std::optional<std::string> AnalysisTools::equationOf(const SpiceOutput &output)
 {
     if (output.kind == 'i') {
-        for (const SpiceElement &element : m_netlist.elements) {
-            const bool passive = element.kind == 'R' || element.kind == 'C' || element.kind == 'L';
-            if (passive && spiceLowerCase(element.name) == spiceLowerCase(output.operands[0]))
-                return "I" + element.name;
-        }
+        if (const auto tag = m_names.find("I(" + output.operands[0] + ")"))
+            return tag;
         note(output.line, "i(" + output.operands[0]
                               + ") is no current of a resistor, capacitor or inductor; left out");
         return std::nullopt;
     }
-    for (const std::string &node : output.operands) {
-        if (!node.empty() && !m_sheet.hasNode(node)) {
+    std::array<std::string, 2> tags;
+    for (std::size_t k = 0; k < tags.size(); ++k) {
+        const std::string &node = output.operands[k];
+        if (node.empty() || isSpiceGround(node))
+            continue;
+        const auto tag = m_names.find("V(" + node + ")");
+        if (!tag) {
             note(output.line, "v(" + node + ") names no node; left out");
             return std::nullopt;
         }
+        tags[k] = *tag;
     }
-    const std::string plus = m_sheet.voltageTagOf(output.operands[0]);
-    const std::string minus
-        = output.operands[1].empty() ? "" : m_sheet.voltageTagOf(output.operands[1]);
+    const auto &[plus, minus] = tags;
     if (minus.empty())
         return plus.empty() ? "0" : plus;
     return plus.empty() ? "-" + minus : plus + "-" + minus;
@@ -191,4 +197,14 @@ void AnalysisTools::placeTran(const std::string &source, const std::vector<std::
     plot->setSignals(sources, signals);
     plot->setWindow(start, stop);
     m_document.appendTool(std::move(plot));
+}
+
+void AnalysisTools::placeNames()
+{
+    auto block = std::make_unique<TextBlock>();
+    const auto [first, second] = nextFrame({400, 300});
+    block->place(first, second, &m_document);
+    block->setName(labelUnit(SpiceNameMap::blockName));
+    block->setText(m_names.rtf());
+    m_document.appendTool(std::move(block));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <import/spicenamemap.h>
 #include <import/spicenetlist.h>
 
 #include <common/geometry.h>
@@ -18,7 +19,8 @@ class TCircuitDocument;
 // - .tran: a unit step at 0 as input signal of the source and a time plot of every output
 //   over 0 ... tstop.
 // The input source is the one source with an AC value, else the circuit's only independent
-// source. What cannot be mapped is left out with a note.
+// source. What cannot be mapped is left out with a note. Below them a text block holds the
+// names of the netlist's elements and nodes on the sheet (SpiceNameMap).
 class AnalysisTools
 {
 public:
@@ -33,6 +35,7 @@ private:
     std::optional<std::string> equationOf(const SpiceOutput &output);
     void placeAc(const std::string &source, const std::vector<std::string> &outputs);
     void placeTran(const std::string &source, const std::vector<std::string> &outputs);
+    void placeNames();
     // The next tool's rectangle, below the one before.
     std::pair<Point, Point> nextFrame(Size size);
     void note(int line, const std::string &text);
@@ -41,5 +44,6 @@ private:
     SheetBuilder &m_sheet;
     TCircuitDocument &m_document;
     std::vector<std::string> &m_notes;
+    const SpiceNameMap m_names;
     int m_nextTop = 30;
 };

@@ -10,6 +10,7 @@
 #include <model/depvoltsource.h>
 #include <model/grounder.h>
 #include <model/inductor.h>
+#include <model/labelunit.h>
 #include <model/resistor.h>
 #include <model/tcircuitdocument.h>
 #include <model/voltagetag.h>
@@ -22,12 +23,6 @@
 #include <optional>
 
 namespace {
-
-bool isGround(const std::string &node)
-{
-    const std::string lower = spiceLowerCase(node);
-    return lower == "0" || lower == "gnd";
-}
 
 bool isPassive(char kind)
 {
@@ -62,11 +57,11 @@ SheetBuilder::SheetBuilder(const SpiceNetlist &netlist, TCircuitDocument &docume
 void SheetBuilder::build()
 {
     collectNodes();
-    claimNames();
+    assignNames();
     for (std::size_t i = 0; i < m_netlist.elements.size(); ++i) {
         const SpiceElement &element = m_netlist.elements[i];
         if (element.kind == 'E' || element.kind == 'G')
-            m_controls[static_cast<int>(i)] = voltageControl(element);
+            m_controls[static_cast<int>(i)] = voltageControl(static_cast<int>(i));
         else if (element.kind == 'F' || element.kind == 'H')
             m_controls[static_cast<int>(i)] = currentControl(element);
     }
@@ -78,21 +73,10 @@ void SheetBuilder::build()
 
 int SheetBuilder::nodeOf(const std::string &name) const
 {
-    if (isGround(name))
+    if (isSpiceGround(name))
         return ground;
     const auto found = m_nodeIndex.find(spiceLowerCase(name));
     return found == m_nodeIndex.end() ? ground - 1 : found->second;
-}
-
-bool SheetBuilder::hasNode(const std::string &node) const
-{
-    return nodeOf(node) >= ground;
-}
-
-std::string SheetBuilder::voltageTagOf(const std::string &node) const
-{
-    const int index = nodeOf(node);
-    return index < 0 ? std::string() : "V" + m_nodes[static_cast<std::size_t>(index)].name;
 }
 
 // Nodes in the order they first appear; SPICE node names ignore case, the first spelling
@@ -101,45 +85,108 @@ void SheetBuilder::collectNodes()
 {
     for (const SpiceElement &element : m_netlist.elements) {
         for (const std::string &node : element.nodes) {
-            if (isGround(node) || m_nodeIndex.count(spiceLowerCase(node)))
+            if (isSpiceGround(node) || m_nodeIndex.count(spiceLowerCase(node)))
                 continue;
             m_nodeIndex[spiceLowerCase(node)] = static_cast<int>(m_nodes.size());
-            m_nodes.push_back({node, element.line, {}});
+            m_nodes.push_back({node, {}, {}});
         }
     }
 }
 
-void SheetBuilder::claimNames()
+void SheetBuilder::assignNames()
 {
-    for (const SpiceElement &element : m_netlist.elements)
-        m_names.claim(element.name, element.line, {});
-    for (const Node &node : m_nodes)
-        m_names.claim("V" + node.name, node.line, "the voltage tag of node " + node.name);
-    for (const SpiceElement &element : m_netlist.elements) {
-        if (isPassive(element.kind))
-            m_names.claim("I" + element.name, element.line, "the current tag of " + element.name);
+    struct Request
+    {
+        std::string *name;
+        std::string wanted;
+        // The SPICE name was valid as it stands.
+        bool natural;
+        bool tag;
+    };
+    std::vector<Request> requests;
+    const std::size_t count = m_netlist.elements.size();
+    m_elementNames.resize(count);
+    m_currentTags.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const SpiceElement &element = m_netlist.elements[i];
+        m_elementIndex.emplace(spiceLowerCase(element.spiceName()), static_cast<int>(i));
+        requests.push_back({&m_elementNames[i],
+                            SheetNames::hierarchicalName(element.name, element.instance),
+                            element.instance.empty() && SheetNames::isValid(element.name), false});
     }
+    for (Node &node : m_nodes) {
+        const auto found = m_netlist.privateNodes.find(spiceLowerCase(node.name));
+        const bool top = found == m_netlist.privateNodes.end();
+        const std::string wanted
+            = top ? SheetNames::hierarchicalName(node.name, {})
+                  : SheetNames::hierarchicalName(found->second.name, found->second.instance);
+        requests.push_back({&node.tag, ("V" + wanted).substr(0, labelUnit::capacity),
+                            top && wanted == node.name, true});
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const SpiceElement &element = m_netlist.elements[i];
+        if (isPassive(element.kind))
+            requests.push_back({&m_currentTags[i],
+                                ("I" + SheetNames::hierarchicalName(element.name, element.instance))
+                                    .substr(0, labelUnit::capacity),
+                                element.instance.empty() && SheetNames::isValid(element.name),
+                                true});
+    }
+    for (const bool natural : {true, false}) {
+        for (Request &request : requests) {
+            if (request.natural == natural && m_names.claimIfFree(request.wanted))
+                *request.name = request.wanted;
+        }
+    }
+    for (Request &request : requests) {
+        if (!request.name->empty())
+            continue;
+        std::string lower = request.wanted;
+        lower[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lower[0])));
+        *request.name = request.tag && m_names.claimIfFree(lower)
+                            ? lower
+                            : m_names.claimUnique(request.wanted);
+    }
+}
+
+SpiceNameMap SheetBuilder::nameMap() const
+{
+    SpiceNameMap map;
+    for (std::size_t i = 0; i < m_netlist.elements.size(); ++i) {
+        const SpiceElement &element = m_netlist.elements[i];
+        map.add(element.spiceName(), m_elementNames[i]);
+        if (isPassive(element.kind))
+            map.add("I(" + element.spiceName() + ")", m_currentTags[i]);
+    }
+    for (const Node &node : m_nodes)
+        map.add("V(" + node.name + ")", node.tag);
+    for (const auto &[node, joined] : m_netlist.joinedNodes) {
+        const int index = nodeOf(joined);
+        if (index >= ground)
+            map.add("V(" + node + ")",
+                    index == ground ? "0" : m_nodes[static_cast<std::size_t>(index)].tag);
+    }
+    return map;
 }
 
 // E and G: the voltage of the controlling pair is a node's tag when the other node is ground,
 // else a tag of its own across the pair.
-SheetBuilder::Control SheetBuilder::voltageControl(const SpiceElement &source)
+SheetBuilder::Control SheetBuilder::voltageControl(int index)
 {
+    const SpiceElement &source = m_netlist.elements[static_cast<std::size_t>(index)];
     const int plus = nodeOf(source.controlNodes[0]);
     const int minus = nodeOf(source.controlNodes[1]);
     for (const std::string &node : source.controlNodes) {
         if (nodeOf(node) < ground)
-            throw NetlistError(source.line, source.name + ": the controlling node " + node
-                                                + " is no node of the circuit");
+            throw NetlistError(source.location(), source.name + ": the controlling node " + node
+                                                      + " is no node of the circuit");
     }
-    if (plus == minus)
-        throw NetlistError(source.line,
-                           source.name + ": the two controlling nodes are the same node");
     if (minus == ground)
-        return {{voltageTagOf(source.controlNodes[0])}, 1.0};
+        return {{m_nodes[static_cast<std::size_t>(plus)].tag}, 1.0};
     if (plus == ground)
-        return {{voltageTagOf(source.controlNodes[1])}, -1.0};
-    const std::string name = m_names.claimUnique("X" + source.name);
+        return {{m_nodes[static_cast<std::size_t>(minus)].tag}, -1.0};
+    const std::string name
+        = m_names.claimUnique("X" + m_elementNames[static_cast<std::size_t>(index)]);
     m_auxVoltageTags.push_back({name, plus, minus});
     return {{name}, 1.0};
 }
@@ -150,23 +197,20 @@ SheetBuilder::Control SheetBuilder::voltageControl(const SpiceElement &source)
 // out of its n- into them; it can be named where those elements are all passive components.
 SheetBuilder::Control SheetBuilder::currentControl(const SpiceElement &source)
 {
-    int controller = -1;
-    for (std::size_t i = 0; i < m_netlist.elements.size(); ++i) {
-        if (spiceLowerCase(m_netlist.elements[i].name) == spiceLowerCase(source.controlSource))
-            controller = static_cast<int>(i);
-    }
+    const auto found = m_elementIndex.find(spiceLowerCase(source.controlSource));
+    const int controller = found == m_elementIndex.end() ? -1 : found->second;
     if (controller < 0 || m_netlist.elements[static_cast<std::size_t>(controller)].kind != 'V')
-        throw NetlistError(source.line, source.name + ": the controlling source "
-                                            + source.controlSource
-                                            + " is no voltage source of the netlist");
+        throw NetlistError(source.location(), source.name + ": the controlling source "
+                                                  + source.controlSource
+                                                  + " is no voltage source of the netlist");
     const SpiceElement &sense = m_netlist.elements[static_cast<std::size_t>(controller)];
     const int plus = nodeOf(sense.nodes[0]);
     const int minus = nodeOf(sense.nodes[1]);
     const auto atPlus = plus == minus ? std::nullopt : currentsAt(plus, true, controller);
     const auto atMinus = plus == minus ? std::nullopt : currentsAt(minus, false, controller);
     if (!atPlus && !atMinus)
-        throw NetlistError(source.line,
-                           source.name + ": the current of " + sense.name
+        throw NetlistError(source.location(),
+                           source.name + ": the current of " + sense.spiceName()
                                + " cannot be expressed; one of its nodes must join only "
                                  "resistors, capacitors and inductors besides it");
     auto reversedCount = [](const std::vector<CurrentTerm> &terms) {
@@ -178,9 +222,9 @@ SheetBuilder::Control SheetBuilder::currentControl(const SpiceElement &source)
                                                                                     : *atMinus;
     Control control;
     for (const CurrentTerm &term : terms) {
-        control.dependencies.push_back(
-            term.straight ? "I" + m_netlist.elements[static_cast<std::size_t>(term.element)].name
-                          : reversedTagOf(term.element));
+        control.dependencies.push_back(term.straight
+                                           ? m_currentTags[static_cast<std::size_t>(term.element)]
+                                           : reversedTagOf(term.element));
     }
     return control;
 }
@@ -209,7 +253,7 @@ const std::string &SheetBuilder::reversedTagOf(int element)
 {
     auto found = m_reversedTags.find(element);
     if (found == m_reversedTags.end()) {
-        const std::string &name = m_netlist.elements[static_cast<std::size_t>(element)].name;
+        const std::string &name = m_elementNames[static_cast<std::size_t>(element)];
         found = m_reversedTags.emplace(element, m_names.claimUnique("X" + name + "r")).first;
     }
     return found->second;
@@ -266,12 +310,12 @@ void SheetBuilder::placeElement(int index)
 void SheetBuilder::placeComponent(int index, Point n1, Point n2)
 {
     const SpiceElement &element = m_netlist.elements[static_cast<std::size_t>(index)];
-    const std::string &name = element.name;
+    const std::string &name = m_elementNames[static_cast<std::size_t>(index)];
     auto withValue = [&](PassComp &part) {
         const int unit = unitFor(part.units(), element.value);
         part.setUnitIndex(unit);
         part.setValue(textDouble(element.value / part.units().factor(unit)));
-        add<CurrentTag>(n1, n2, "I" + name, true);
+        add<CurrentTag>(n1, n2, m_currentTags[static_cast<std::size_t>(index)], true);
     };
     auto withControl = [&](DepSource &source, bool voltageDependent) {
         const Control &control = m_controls.at(index);
@@ -346,7 +390,7 @@ void SheetBuilder::placeTags()
     for (std::size_t k = 0; k < m_nodes.size(); ++k) {
         const int node = static_cast<int>(k);
         const int x = tagX(node);
-        add<VoltageTag>({x, railY(node)}, {x, elementsBottom()}, "V" + m_nodes[k].name);
+        add<VoltageTag>({x, railY(node)}, {x, elementsBottom()}, m_nodes[k].tag);
         add<Grounder>({x, elementsBottom()}, {x, elementsBottom() + grid});
         m_nodes[k].taps.push_back(x);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <import/sheetnames.h>
+#include <import/spicenamemap.h>
 #include <import/spicenetlist.h>
 
 #include <common/geometry.h>
@@ -23,7 +24,11 @@ class TCircuitDocument;
 //   its rail, or ended by a ground symbol;
 // - node N gets the voltage tag "V"+N against ground (SPICE's V(N)), in a column left of the
 //   elements; R, C and L named X get the current tag "I"+X from X's first node to its second
-//   (SPICE's I(X)); sources keep their names;
+//   (SPICE's I(X)); sources keep their names; all of them in the program's characters and
+//   with the names of their instances (SheetNames::hierarchicalName). A name that is taken
+//   goes first to the thing whose SPICE name needed no change, then in the order elements,
+//   node tags, current tags; the others get, in that order, the tag's prefix in lower case
+//   ("v1" for node 1 beside source V1), else the first number from 2 on after the name;
 // - V, E and H have their second point (the + terminal) on SPICE's n+; I, G and F drive their
 //   current from n+ through themselves to n-, as the program's current sources do;
 // - a control that the program's dependent sources cannot name directly gets an extra tag
@@ -40,9 +45,10 @@ public:
     void build();
 
     SheetNames &names() { return m_names; }
-    // The voltage tag of a node, "" for ground; the node must exist.
-    std::string voltageTagOf(const std::string &node) const;
-    bool hasNode(const std::string &node) const;
+    // The name of the element of the netlist's index on the sheet.
+    const std::string &sheetNameOf(std::size_t element) const { return m_elementNames[element]; }
+    // Every element and node: SPICE's name and the sheet's.
+    SpiceNameMap nameMap() const;
     // The right edge of the drawing, where tools can start.
     int rightEdge() const;
 
@@ -54,7 +60,7 @@ private:
     struct Node
     {
         std::string name;
-        int line = 0;
+        std::string tag;
         std::vector<int> taps;
     };
     struct Control
@@ -71,8 +77,8 @@ private:
 
     int nodeOf(const std::string &name) const;
     void collectNodes();
-    void claimNames();
-    Control voltageControl(const SpiceElement &source);
+    void assignNames();
+    Control voltageControl(int index);
     Control currentControl(const SpiceElement &source);
     struct CurrentTerm
     {
@@ -104,6 +110,11 @@ private:
     SheetNames m_names;
     std::vector<Node> m_nodes;
     std::map<std::string, int> m_nodeIndex;
+    // The elements' names on the sheet and, for R, C and L, those of their current tags.
+    std::vector<std::string> m_elementNames;
+    std::vector<std::string> m_currentTags;
+    // The elements by their SPICE names in lower case.
+    std::map<std::string, int> m_elementIndex;
     std::map<int, Control> m_controls;
     std::vector<AuxVoltageTag> m_auxVoltageTags;
     std::map<int, std::string> m_reversedTags;

@@ -1,7 +1,5 @@
 #include "sheetnames.h"
 
-#include "netlisterror.h"
-
 #include <model/labelunit.h>
 
 #include <algorithm>
@@ -15,24 +13,45 @@ bool SheetNames::isValid(const std::string &name)
                           [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
-void SheetNames::claim(const std::string &name, int line, const std::string &what)
+std::string SheetNames::programCharacters(std::string_view spiceName)
 {
-    const std::string named = what.empty() ? name : name + " of " + what;
-    if (!isValid(name))
-        throw NetlistError(line, "the name " + named
-                                     + " is not valid (letters and digits, starting with a "
-                                       "letter, at most 63 characters)");
-    const auto [owner, inserted] = m_owners.emplace(name, (what.empty() ? name : what) + " (line "
-                                                              + std::to_string(line) + ")");
-    if (!inserted)
-        throw NetlistError(line, "the name " + named + " is taken by " + owner->second);
+    std::string name;
+    for (const char c : spiceName) {
+        if (c == '+')
+            name += 'p';
+        else if (c == '-')
+            name += 'm';
+        else if (std::isalnum(static_cast<unsigned char>(c))
+                 && static_cast<unsigned char>(c) < 0x80)
+            name += c;
+    }
+    return name;
+}
+
+std::string SheetNames::hierarchicalName(std::string_view name, std::string_view instance)
+{
+    std::string hierarchical = programCharacters(name);
+    while (!instance.empty()) {
+        const std::size_t dot = instance.rfind('.');
+        const std::size_t from = dot == std::string_view::npos ? 0 : dot + 1;
+        hierarchical += programCharacters(instance.substr(from));
+        instance = instance.substr(0, dot == std::string_view::npos ? 0 : dot);
+    }
+    return hierarchical.substr(0, labelUnit::capacity);
+}
+
+bool SheetNames::claimIfFree(const std::string &name)
+{
+    return isValid(name) && m_names.insert(name).second;
 }
 
 std::string SheetNames::claimUnique(const std::string &base)
 {
-    std::string name = base;
+    if (base.empty() || !std::isalpha(static_cast<unsigned char>(base.front())))
+        return claimUnique("N" + base);
+    std::string name = base.substr(0, labelUnit::capacity);
     for (int number = 2; contains(name) || !isValid(name); ++number)
         name = base.substr(0, labelUnit::capacity - 6) + std::to_string(number);
-    m_owners.emplace(name, "the import");
+    m_names.insert(name);
     return name;
 }

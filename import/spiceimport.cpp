@@ -13,10 +13,12 @@ SpiceImportResult importSpiceNetlist(std::string_view text, TCircuitDocument &do
         result.notes = netlist.notes;
         SheetBuilder sheet(netlist, document);
         sheet.build();
+        result.names = sheet.nameMap();
         AnalysisTools(netlist, sheet, document, result.notes).place();
     } catch (const NetlistError &error) {
         result.error = error.what();
         result.notes.clear();
+        result.names = {};
     }
     return result;
 }

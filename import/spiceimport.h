@@ -1,5 +1,7 @@
 #pragma once
 
+#include <import/spicenamemap.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,11 +9,13 @@
 class TCircuitDocument;
 
 // The outcome of a netlist import: the error that stopped it ("line N: ...", empty when it
-// succeeded) and notes on what the sheet leaves out.
+// succeeded), notes on what the sheet leaves out, and the names the netlist's elements and
+// nodes got on the sheet.
 struct SpiceImportResult
 {
     std::string error;
     std::vector<std::string> notes;
+    SpiceNameMap names;
 
     bool ok() const { return error.empty(); }
 };

@@ -1,131 +1,60 @@
 #include "spiceparser.h"
 
 #include "netlisterror.h"
+#include "spicedeck.h"
 #include "spicetext.h"
 #include "spicevalue.h"
+#include "subcircuitexpander.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cstdlib>
 #include <map>
 
 namespace {
 
-struct LogicalLine
+std::string afterKeyword(const SpiceLine &line)
 {
-    int number = 0;
-    std::string text;
-};
-
-bool isBlank(char c)
-{
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
+    const std::size_t blank = line.text.find_first_of(" \t");
+    return blank == std::string::npos ? std::string() : line.text.substr(blank);
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-// The title, then the netlist's lines without comments, continuations joined to the line they
-// continue, each numbered by its first physical line.
-std::vector<LogicalLine> logicalLines(std::string_view text, std::string &title)
-{
-    std::vector<LogicalLine> lines;
-    int number = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        ++number;
-        if (number == 1) {
-            title = trimmed(line);
-            continue;
-        }
-        line = trimmed(line.substr(0, line.find(';')));
-        if (line.empty() || line.front() == '*')
-            continue;
-        if (line.front() == '+') {
-            if (lines.empty())
-                throw NetlistError(number, "continuation line without a line to continue");
-            lines.back().text.append(" ").append(line.substr(1));
-            continue;
-        }
-        lines.push_back({number, std::string(line)});
-    }
-    return lines;
-}
-
-// The words of a line. Blanks and commas separate words; parentheses too, and are kept as
-// words of their own when keepParentheses is set (the outputs of .print need them).
-std::vector<std::string> wordsOf(std::string_view text, bool keepParentheses)
-{
-    std::vector<std::string> words;
-    std::string word;
-    auto flush = [&] {
-        if (!word.empty())
-            words.push_back(word);
-        word.clear();
-    };
-    for (char c : text) {
-        if (isBlank(c) || c == ',') {
-            flush();
-        } else if (c == '(' || c == ')') {
-            flush();
-            if (keepParentheses)
-                words.emplace_back(1, c);
-        } else {
-            word += c;
-        }
-    }
-    flush();
-    return words;
-}
-
-std::string joined(const std::vector<std::string> &words, std::size_t from)
-{
-    std::string text;
-    for (std::size_t i = from; i < words.size(); ++i)
-        text.append(text.empty() ? "" : " ").append(words[i]);
-    return text;
-}
-
-class LineReader
+// Sorts the statements into the deck's bodies and subcircuits, and the analyses and outputs
+// into the netlist.
+class DeckReader
 {
 public:
-    explicit LineReader(SpiceNetlist &netlist)
-        : m_netlist(netlist)
+    DeckReader(SpiceDeck &deck, SpiceNetlist &netlist)
+        : m_deck(deck)
+        , m_netlist(netlist)
     {
     }
 
-    // Reads one line; answers false at .end.
-    bool read(const LogicalLine &line);
+    // Reads one statement; answers false at .end.
+    bool read(const SpiceLine &line);
+    // The end of the netlist: every .subckt must have been closed.
+    void finish() const;
 
 private:
-    void readElement(const LogicalLine &line, const std::vector<std::string> &words);
-    void readPassive(SpiceElement &element, const std::vector<std::string> &words);
-    void readIndependent(SpiceElement &element, const std::vector<std::string> &words);
-    void readControlled(SpiceElement &element, const std::vector<std::string> &words);
-    void readCommand(const LogicalLine &line, const std::vector<std::string> &words);
-    void readOutputs(const LogicalLine &line);
-    double valueOf(const SpiceElement &element, const std::string &word) const;
+    SpiceBody &body() { return m_open.empty() ? m_deck.top : m_open.back().body; }
+    void readCommand(const SpiceLine &line, const std::vector<std::string> &words);
+    void openSubcircuit(const SpiceLine &line, const std::vector<std::string> &words);
+    void closeSubcircuit(const SpiceLine &line);
+    void readOutputs(const SpiceLine &line);
     void note(int line, const std::string &text)
     {
         m_netlist.notes.push_back("line " + std::to_string(line) + ": " + text);
     }
 
+    SpiceDeck &m_deck;
     SpiceNetlist &m_netlist;
-    // Element names in lower case (SPICE names ignore case) and the line of each.
-    std::map<std::string, int> m_names;
+    // The subcircuits being read, the innermost last.
+    std::vector<SubcircuitDefinition> m_open;
     int m_controlBlockLine = 0;
 };
 
-bool LineReader::read(const LogicalLine &line)
+bool DeckReader::read(const SpiceLine &line)
 {
-    const std::vector<std::string> words = wordsOf(line.text, false);
+    const std::vector<std::string> words = spiceWords(line);
     if (words.empty())
         return true;
     const std::string command = spiceLowerCase(words.front());
@@ -134,130 +63,43 @@ bool LineReader::read(const LogicalLine &line)
             m_controlBlockLine = 0;
         return true;
     }
-    if (command == ".end")
+    if (command == ".end") {
+        finish();
         return false;
+    }
     if (command.front() == '.')
         readCommand(line, words);
     else
-        readElement(line, words);
+        body().elements.push_back(line);
     return true;
 }
 
-void LineReader::readElement(const LogicalLine &line, const std::vector<std::string> &words)
+void DeckReader::finish() const
 {
-    SpiceElement element;
-    element.kind = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0][0])));
-    element.name = words[0];
-    element.line = line.number;
-    const auto [known, inserted] = m_names.emplace(spiceLowerCase(element.name), line.number);
-    if (!inserted)
-        throw NetlistError(line.number, element.name + " is defined twice (first on line "
-                                            + std::to_string(known->second) + ")");
-    if (m_netlist.elements.size() >= SpiceParser::maxElements)
-        throw NetlistError(line.number,
-                           "more than " + std::to_string(SpiceParser::maxElements) + " elements");
-    switch (element.kind) {
-    case 'R':
-    case 'C':
-    case 'L':
-        readPassive(element, words);
-        break;
-    case 'V':
-    case 'I':
-        readIndependent(element, words);
-        break;
-    case 'E':
-    case 'G':
-    case 'F':
-    case 'H':
-        readControlled(element, words);
-        break;
-    default:
-        throw NetlistError(line.number, element.name + ": element " + std::string(1, element.kind)
-                                            + " is not supported (the import reads R, C, L, V, "
-                                              "I, E, G, F and H)");
-    }
-    m_netlist.elements.push_back(element);
+    if (!m_open.empty())
+        throw NetlistError(m_open.back().line, ".subckt " + m_open.back().name + " has no .ends");
 }
 
-double LineReader::valueOf(const SpiceElement &element, const std::string &word) const
-{
-    const std::optional<double> value = parseSpiceValue(word);
-    if (!value)
-        throw NetlistError(element.line, element.name + ": " + word + " is no value");
-    return *value;
-}
-
-void LineReader::readPassive(SpiceElement &element, const std::vector<std::string> &words)
-{
-    if (words.size() < 4)
-        throw NetlistError(element.line, element.name + " needs two nodes and a value");
-    element.nodes = {words[1], words[2]};
-    element.value = valueOf(element, words[3]);
-    if (element.value <= 0.0)
-        throw NetlistError(element.line, element.name + " needs a positive value");
-    if (words.size() > 4)
-        note(element.line, element.name + ": ignored " + joined(words, 4));
-}
-
-// "V1 a b", "V1 a b 1", "V1 a b DC 1", "V1 a b AC 1", "V1 a b DC 0 AC 1 0" and a time
-// function after these, which the sheet does not use.
-void LineReader::readIndependent(SpiceElement &element, const std::vector<std::string> &words)
-{
-    if (words.size() < 3)
-        throw NetlistError(element.line, element.name + " needs two nodes");
-    element.nodes = {words[1], words[2]};
-    std::size_t i = 3;
-    auto takeValue = [&] {
-        if (i < words.size() && parseSpiceValue(words[i]))
-            return *parseSpiceValue(words[i++]);
-        return 1.0;
-    };
-    if (i < words.size() && spiceLowerCase(words[i]) == "dc")
-        ++i;
-    if (i < words.size() && parseSpiceValue(words[i]))
-        ++i;
-    if (i < words.size() && spiceLowerCase(words[i]) == "ac") {
-        ++i;
-        element.hasAc = true;
-        element.acMagnitude = takeValue();
-        if (i < words.size() && parseSpiceValue(words[i])) {
-            if (*parseSpiceValue(words[i]) != 0.0)
-                note(element.line, element.name + ": the AC phase is not used");
-            ++i;
-        }
-    }
-    if (i < words.size())
-        note(element.line, element.name + ": ignored " + joined(words, i));
-}
-
-void LineReader::readControlled(SpiceElement &element, const std::vector<std::string> &words)
-{
-    const bool voltageControlled = element.kind == 'E' || element.kind == 'G';
-    if (words.size() > 3 && spiceLowerCase(words[3]) == "poly")
-        throw NetlistError(element.line, element.name + ": POLY sources are not supported");
-    const std::size_t needed = voltageControlled ? 6 : 5;
-    if (words.size() < needed)
-        throw NetlistError(
-            element.line,
-            element.name
-                + (voltageControlled
-                       ? " needs two nodes, two controlling nodes and a gain"
-                       : " needs two nodes, a controlling voltage source and a gain"));
-    element.nodes = {words[1], words[2]};
-    if (voltageControlled)
-        element.controlNodes = {words[3], words[4]};
-    else
-        element.controlSource = words[3];
-    element.value = valueOf(element, words[needed - 1]);
-    if (words.size() > needed)
-        note(element.line, element.name + ": ignored " + joined(words, needed));
-}
-
-void LineReader::readCommand(const LogicalLine &line, const std::vector<std::string> &words)
+void DeckReader::readCommand(const SpiceLine &line, const std::vector<std::string> &words)
 {
     const std::string command = spiceLowerCase(words[0]);
-    if (command == ".ac") {
+    if (command == ".subckt") {
+        openSubcircuit(line, words);
+    } else if (command == ".ends") {
+        closeSubcircuit(line);
+    } else if (command == ".param") {
+        for (SpiceAssignment &assignment : spiceAssignments(afterKeyword(line), {line.number, {}}))
+            body().parameters.push_back({line.number, std::move(assignment)});
+    } else if (command == ".global") {
+        for (std::size_t i = 1; i < words.size(); ++i)
+            m_deck.globalNodes.insert(spiceLowerCase(words[i]));
+    } else if (command == ".include" || command == ".inc" || command == ".lib"
+               || command == ".func") {
+        // Each of these changes what the circuit is; leaving it out would import another one.
+        throw NetlistError(line.number, words[0] + " is not supported");
+    } else if (!m_open.empty()) {
+        note(line.number, words[0] + " in .subckt " + m_open.back().name + " is ignored");
+    } else if (command == ".ac") {
         // .ac dec|oct|lin points fstart fstop: the plot covers whole decades around the range.
         const auto start = words.size() > 3 ? parseSpiceValue(words[3]) : std::nullopt;
         const auto stop = words.size() > 4 ? parseSpiceValue(words[4]) : std::nullopt;
@@ -276,19 +118,55 @@ void LineReader::readCommand(const LogicalLine &line, const std::vector<std::str
     } else if (command == ".control") {
         m_controlBlockLine = line.number;
         note(line.number, "the .control block is ignored");
-    } else if (command == ".include" || command == ".inc" || command == ".lib"
-               || command == ".subckt" || command == ".param" || command == ".func") {
-        // Each of these changes what the circuit is; leaving it out would import another one.
-        throw NetlistError(line.number, words[0] + " is not supported");
     } else {
         note(line.number, words[0] + " is ignored");
     }
 }
 
-// ".print ac v(out) vdb(out) v(a,b) i(R1)"; .probe may leave out the analysis.
-void LineReader::readOutputs(const LogicalLine &line)
+// ".subckt NAME pins... [params:] [k=v ...]".
+void DeckReader::openSubcircuit(const SpiceLine &line, const std::vector<std::string> &words)
 {
-    const std::vector<std::string> words = wordsOf(line.text, true);
+    if (words.size() < 2)
+        throw NetlistError(line.number, ".subckt needs a name");
+    SubcircuitDefinition definition;
+    definition.name = words[1];
+    definition.line = line.number;
+    std::size_t i = 2;
+    for (; i < words.size() && words[i] != "=" && spiceLowerCase(words[i]) != "params:"; ++i) {
+        if (i + 1 < words.size() && words[i + 1] == "=")
+            break;
+        definition.pins.push_back(words[i]);
+    }
+    if (i < words.size() && spiceLowerCase(words[i]) == "params:")
+        ++i;
+    for (; i < words.size(); i += 3) {
+        if (i + 2 >= words.size() || words[i + 1] != "=")
+            throw NetlistError(line.number, ".subckt " + definition.name + ": " + words[i]
+                                                + " is no parameter name=value");
+        definition.parameters.push_back({words[i], words[i + 2]});
+    }
+    m_open.push_back(std::move(definition));
+}
+
+void DeckReader::closeSubcircuit(const SpiceLine &line)
+{
+    if (m_open.empty())
+        throw NetlistError(line.number, ".ends without .subckt");
+    SubcircuitDefinition definition = std::move(m_open.back());
+    m_open.pop_back();
+    const int opened = definition.line;
+    const auto [known, inserted]
+        = m_deck.subcircuits.emplace(spiceLowerCase(definition.name), std::move(definition));
+    if (!inserted)
+        throw NetlistError(opened, ".subckt " + known->second.name
+                                       + " is defined twice (first on line "
+                                       + std::to_string(known->second.line) + ")");
+}
+
+// ".print ac v(out) vdb(out) v(a,b) i(R1)"; .probe may leave out the analysis.
+void DeckReader::readOutputs(const SpiceLine &line)
+{
+    const std::vector<std::string> words = spiceWords(line, true);
     std::size_t i = 1;
     std::string analysis = i < words.size() ? spiceLowerCase(words[i]) : "";
     if (analysis == "ac" || analysis == "tran")
@@ -325,15 +203,37 @@ void LineReader::readOutputs(const LogicalLine &line)
     }
 }
 
+// The line a note begins with ("line 12: ..."), 0 for none.
+int lineOfNote(const std::string &note)
+{
+    return note.starts_with("line ") ? std::atoi(note.c_str() + 5) : 0;
+}
+
 } // namespace
 
 SpiceNetlist SpiceParser::parse(std::string_view text)
 {
     SpiceNetlist netlist;
-    LineReader reader(netlist);
-    for (const LogicalLine &line : logicalLines(text, netlist.title)) {
-        if (!reader.read(line))
+    SpiceDeck deck;
+    DeckReader reader(deck, netlist);
+    bool ended = false;
+    for (const SpiceLine &line : spiceLogicalLines(text, netlist.title)) {
+        if (!reader.read(line)) {
+            ended = true;
             break;
+        }
     }
+    if (!ended)
+        reader.finish();
+    const bool written = !deck.top.elements.empty();
+    SubcircuitExpander(deck, netlist).expand();
+    // The elements are read after the commands; their notes go in line order with the others.
+    std::stable_sort(
+        netlist.notes.begin(), netlist.notes.end(),
+        [](const std::string &a, const std::string &b) { return lineOfNote(a) < lineOfNote(b); });
+    if (netlist.elements.empty())
+        throw NetlistError(0, written ? "no element is left once those that do nothing are "
+                                        "left out; the netlist has no circuit"
+                                      : "the netlist holds no elements");
     return netlist;
 }

@@ -12,3 +12,10 @@ inline std::string spiceLowerCase(std::string_view text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower;
 }
+
+// Node 0, which SPICE also calls gnd.
+inline bool isSpiceGround(std::string_view node)
+{
+    const std::string lower = spiceLowerCase(node);
+    return lower == "0" || lower == "gnd";
+}

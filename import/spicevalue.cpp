@@ -2,6 +2,7 @@
 
 #include <common/numbertext.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <string>
@@ -71,20 +72,38 @@ double scaleOf(std::string_view suffix)
     }
 }
 
+bool isScale(std::string_view letters)
+{
+    return letters == "meg" || letters == "r"
+           || (letters.size() == 1
+               && std::string_view("fpnumkgt").find(letters) != std::string_view::npos);
+}
+
 } // namespace
 
 std::optional<double> parseSpiceValue(std::string_view text)
 {
-    const std::size_t length = numberLength(text);
+    std::size_t length = numberLength(text);
     if (length == 0)
         return std::nullopt;
+    std::string mantissaText(text.substr(0, length));
     std::string suffix;
-    for (char c : text.substr(length)) {
-        if (!std::isalpha(static_cast<unsigned char>(c)))
+    for (; length < text.size() && std::isalpha(static_cast<unsigned char>(text[length])); ++length)
+        suffix += static_cast<char>(std::tolower(static_cast<unsigned char>(text[length])));
+    const std::string_view fraction = text.substr(length);
+    if (!fraction.empty()) {
+        // RKM notation: the scale stands for the decimal point of a whole number, "4k7".
+        const bool whole = std::all_of(mantissaText.begin(), mantissaText.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) || c == '+' || c == '-';
+        });
+        const bool digits = std::all_of(fraction.begin(), fraction.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        });
+        if (!whole || !digits || !isScale(suffix))
             return std::nullopt;
-        suffix += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        mantissaText += "." + std::string(fraction);
     }
-    const double mantissa = parseLeadingDouble(std::string(text.substr(0, length)).c_str());
+    const double mantissa = parseLeadingDouble(mantissaText.c_str());
     const double value = mantissa * scaleOf(suffix);
     if (!std::isfinite(value))
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "circuitfile.h"
 
+#include "lastonplace.h"
+
 #include <model/modelstreamables.h>
 #include <model/tcircuitdocument.h>
 #include <model/thingrecords.h>
@@ -76,11 +78,16 @@ void read(TCircuitDocument &document, ipstream &is)
         document.setSolverParameter(solverParameter);
         document.setSignificandBytes(significandBytes);
     }
+    LastOnPlace<Component> components(true);
     readList<Component>(is, "component", [&](std::unique_ptr<Component> component) {
-        document.addComponent(std::move(component));
+        components.add(std::move(component));
     });
-    readList<CircTag>(is, "tag",
-                      [&](std::unique_ptr<CircTag> tag) { document.addTag(std::move(tag)); });
+    for (std::unique_ptr<Component> &component : components.take())
+        document.appendComponent(std::move(component));
+    LastOnPlace<CircTag> tags(false);
+    readList<CircTag>(is, "tag", [&](std::unique_ptr<CircTag> tag) { tags.add(std::move(tag)); });
+    for (std::unique_ptr<CircTag> &tag : tags.take())
+        document.appendTag(std::move(tag));
     // Files that end after the tags have no tools.
     if (!is.atEnd()) {
         readList<CircTool>(is, "tool", [&](std::unique_ptr<CircTool> tool) {

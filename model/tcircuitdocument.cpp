@@ -41,8 +41,13 @@ std::uint16_t TCircuitDocument::workPrecisionFor(std::uint16_t significandBytes)
     return std::clamp(significandBytes, fewestSignificandBytes, mostSignificandBytes);
 }
 
+// The netlist links exist only while there are results: the compile stores its results before
+// it builds the netlist, and a compile that fails discards them. Without results there is
+// nothing to clear, and an append costs no walk over the circuit.
 void TCircuitDocument::discardResults()
 {
+    if (!m_compileResults)
+        return;
     m_compileResults.reset();
     for (Component *component : m_components)
         component->clearNetlistLinks();

@@ -87,3 +87,13 @@ TEST(EvalCommand, SavesNothingWhenAnEvaluationReportsMessages)
                        "Not saved: the evaluation produced messages\n");
     EXPECT_EQ(bytesOf(file), before);
 }
+
+TEST(EvalCommand, RefusesAnEmptyOutputNameAndLeavesTheFile)
+{
+    const std::string file = sheetFile("empty-output.crc", "Vout");
+    const std::vector<std::uint8_t> before = bytesOf(file);
+    const CliRun run = runCli({"eval", file, "-o", ""});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("-o: an empty file name"), std::string::npos) << run.err;
+    EXPECT_EQ(bytesOf(file), before);
+}

@@ -1,5 +1,7 @@
 #include "clirun.h"
 
+#include <import/spiceimport.h>
+
 #include <tools/transfunc.h>
 
 #include <gtest/gtest.h>
@@ -145,4 +147,42 @@ TEST(TfCommand, RefusesSourcesAndOutputNamesThatTheCircuitLacks)
     const CliRun file = runCli({"tf", "missing.crc", "--source", "V1", "--output", "Vout"});
     EXPECT_EQ(file.status, 2);
     EXPECT_EQ(file.err.rfind("Error: cannot read the document: ", 0), 0u) << file.err;
+}
+
+namespace {
+
+// A sheet imported from a netlist with a subcircuit: SPICE's output names go through the
+// names the import kept on it.
+std::string importedSheet()
+{
+    TCircuitDocument document;
+    document.openNew();
+    const SpiceImportResult result = importSpiceNetlist(
+        "divider in a subcircuit\n.subckt half a b\nR1 a b 1k\nR2 b 0 1k\n.ends\n"
+        "V1 in 0 AC 1\nRs in mid 1k\nX1 mid out half\nCo out 0 1u\n",
+        document);
+    EXPECT_TRUE(result.ok()) << result.error;
+    return saveInTempFolder(document, "imported.crc");
+}
+
+} // namespace
+
+TEST(TfCommand, TakesSpiceOutputNamesMixedWithTagsAndArithmetic)
+{
+    const std::string sheet = importedSheet();
+    const auto tf = [&](const char *output) {
+        return runCli({"tf", sheet, "--source", "V1", "--output", output});
+    };
+    const CliRun spice = tf("2*V(mid,out)+I(X1.R2)*1k");
+    const CliRun tags = tf("2*(Vmid-Vout)+IR2X1*1k");
+    EXPECT_EQ(spice.status, 0) << spice.err;
+    EXPECT_EQ(spice.out, tags.out);
+    EXPECT_EQ(tf("v(OUT)").out, tf("Vout").out);
+    const CliRun unknown = tf("V(X1.zz)");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "Error: bad output equation: V(X1.zz) names no node of the netlist\n");
+    const CliRun drawn = runCli({"tf", rcLowpassExample(), "--source", "V1", "--output", "V(out)"});
+    EXPECT_EQ(drawn.status, 2);
+    EXPECT_EQ(drawn.err, "Error: bad output equation: V(out): the circuit holds no SPICE names "
+                         "(only an imported netlist has them)\n");
 }

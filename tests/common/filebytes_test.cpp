@@ -73,6 +73,28 @@ TEST_F(FileBytesTest, SymbolicLinkStaysALinkToTheNewContent)
     EXPECT_EQ(read, sample);
 }
 
+TEST_F(FileBytesTest, DanglingLinkIsFollowedToTheFileItNames)
+{
+    std::filesystem::create_directory(folder / "sub");
+    std::filesystem::create_symlink("sub/target.bin", folder / "link.bin");
+    std::filesystem::create_symlink("link.bin", folder / "chain.bin");
+    ASSERT_EQ(writeFileAtomically(folder / "chain.bin", sample), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "chain.bin"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.bin"));
+    std::vector<std::uint8_t> read;
+    ASSERT_EQ(readFileBytes(folder / "sub" / "target.bin", read), "");
+    EXPECT_EQ(read, sample);
+}
+
+TEST_F(FileBytesTest, LinkLoopIsRefused)
+{
+    std::filesystem::create_symlink("b.bin", folder / "a.bin");
+    std::filesystem::create_symlink("a.bin", folder / "b.bin");
+    EXPECT_EQ(writeFileAtomically(folder / "a.bin", sample),
+              "cannot write " + (folder / "a.bin").string()
+                  + ": too many levels of symbolic links");
+}
+
 TEST_F(FileBytesTest, FailuresNameTheReasonAndLeaveNoTemporaryFile)
 {
     std::vector<std::uint8_t> read;

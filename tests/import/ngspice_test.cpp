@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <complex>
 #include <cstdlib>
@@ -41,8 +42,21 @@ std::string readText(const std::filesystem::path &path)
     return {bytes.begin(), bytes.end()};
 }
 
-// The netlist without its dot-commands, with a control block that writes frequency, real
-// and imaginary part of the vector at five frequencies per decade.
+bool isAnalysisLine(const std::string &line)
+{
+    std::string word = line.substr(0, line.find(' '));
+    for (char &c : word)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char *analysis : {".ac", ".tran", ".print", ".plot", ".probe", ".op", ".end"}) {
+        if (word == analysis)
+            return true;
+    }
+    return false;
+}
+
+// The netlist without its analyses, outputs and end (subcircuits and parameters stay), with a
+// control block that writes frequency, real and imaginary part of the vector at five
+// frequencies per decade.
 std::string controlledNetlist(const std::string &netlist, const std::string &vector,
                               const std::filesystem::path &data)
 {
@@ -50,7 +64,7 @@ std::string controlledNetlist(const std::string &netlist, const std::string &vec
     std::string line;
     std::string text;
     while (std::getline(lines, line)) {
-        if (line.empty() || line.front() != '.')
+        if (!isAnalysisLine(line))
             text += line + "\n";
     }
     return text + ".control\nac dec 5 10 1meg\nwrdata " + data.string() + " " + vector
@@ -62,9 +76,13 @@ TEST_P(NgspiceCrossCheck, AcValuesAgree)
     if (std::system("ngspice --version > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "ngspice is not installed";
     const CrossCheck &c = GetParam();
-    const std::string netlist = readText(std::filesystem::path(ZENODYNE_EXAMPLES_DIR) / c.netlist);
+    const std::filesystem::path folder
+        = std::string_view(c.netlist).find('/') == std::string_view::npos ? ZENODYNE_EXAMPLES_DIR
+                                                                          : ZENODYNE_TESTS_DIR;
+    const std::string netlist = readText(folder / c.netlist);
     const std::filesystem::path work
-        = std::filesystem::path(::testing::TempDir()) / ("ngspice-" + std::string(c.netlist));
+        = std::filesystem::path(::testing::TempDir())
+          / ("ngspice-" + std::filesystem::path(c.netlist).filename().string());
     std::filesystem::create_directories(work);
     const std::filesystem::path data = work / "data.txt";
     std::ofstream(work / "check.cir") << controlledNetlist(netlist, c.vector, data);
@@ -98,9 +116,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CrossCheck{"rc-lowpass-bode.cir", "V1", "Vout", "v(out)"},
                       CrossCheck{"sallen-key-lowpass.cir", "V1", "Vout", "v(out)"},
                       CrossCheck{"rlc-bandpass.cir", "V1", "Vout", "v(out)"},
-                      CrossCheck{"common-emitter.cir", "Vs", "Vc", "v(c)"}),
+                      CrossCheck{"common-emitter.cir", "Vs", "Vc", "v(c)"},
+                      CrossCheck{"opamp-mfb-lowpass.cir", "V1", "Vout", "v(out)"},
+                      CrossCheck{"rc-ladder-sections.cir", "V1", "Vout", "v(out)"},
+                      CrossCheck{"decks/gyrator-resonator.cir", "V1", "Vtop", "v(top)"},
+                      CrossCheck{"decks/nested-params.cir", "Vin", "vin-V1", "v(in)-v(1)"},
+                      CrossCheck{"decks/current-sense.cir", "V1", "Vmon", "v(load)"}),
     [](const auto &test) {
         std::string name = std::filesystem::path(test.param.netlist).stem().string();
+        std::erase(name, '/');
         std::erase(name, '-');
         return name;
     });

@@ -1,3 +1,4 @@
+#include <compile/documentcompile.h>
 #include <import/spiceimport.h>
 
 #include <model/capacitor.h>
@@ -9,6 +10,8 @@
 #include <tools/signal.h>
 #include <tools/timeplot.h>
 #include <tools/transfunc.h>
+
+#include <support/circuitsketch.h>
 
 #include <gtest/gtest.h>
 
@@ -102,7 +105,8 @@ TEST_F(ImportedSheet, TurnsAcAndTranIntoTools)
     const std::vector<std::string> notes{
         "line 8: i(V1) is no current of a resistor, capacitor or inductor; left out"};
     EXPECT_EQ(result.notes, notes);
-    ASSERT_EQ(document.tools().count(), 5);
+    // The five tools, then the block of names.
+    ASSERT_EQ(document.tools().count(), 6);
     const auto *first = dynamic_cast<const TransFunc *>(document.tools()[0]);
     const auto *second = dynamic_cast<const TransFunc *>(document.tools()[1]);
     ASSERT_TRUE(first && second);
@@ -132,6 +136,7 @@ TEST_F(ImportedSheet, TurnsAcAndTranIntoTools)
     EXPECT_TRUE(plot->sourceNames()[0] == labelUnit("V1"));
     EXPECT_TRUE(plot->signalNames()[0] == step->name());
     // Tools stand right of the circuit, one below the other.
+    EXPECT_TRUE(document.tools()[5]->name() == SpiceNameMap::blockName);
     int top = 0;
     for (const CircTool *tool : document.tools()) {
         EXPECT_GT(tool->firstPoint().x, document.components().last()->firstPoint().x);
@@ -149,7 +154,8 @@ TEST_F(ImportedSheet, PlacesNoToolsWithoutASingleInputSource)
                                          "with an AC value, or one independent source); no tools "
                                          "placed"};
     EXPECT_EQ(result.notes, notes);
-    EXPECT_EQ(document.tools().count(), 0);
+    ASSERT_EQ(document.tools().count(), 1);
+    EXPECT_TRUE(document.tools()[0]->name() == SpiceNameMap::blockName);
 }
 
 struct SheetErrorCase
@@ -174,16 +180,6 @@ TEST_P(ImportError, NamesTheLineAndPlacesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Netlists, ImportError,
     ::testing::Values(
-        SheetErrorCase{"t\nV1 1 0 AC 1\nR1 1 0 1k\n",
-                       "line 2: the name V1 of the voltage tag of node 1 is taken by V1 (line 2)"},
-        SheetErrorCase{"t\nV1 a 0 1\nR1 a 0 1\nIR1 a 0 1\n",
-                       "line 3: the name IR1 of the current tag of R1 is taken by IR1 (line 4)"},
-        SheetErrorCase{"t\nR_1 a 0 1k\n",
-                       "line 2: the name R_1 is not valid (letters and digits, starting with a "
-                       "letter, at most 63 characters)"},
-        SheetErrorCase{"t\nV1 in+ 0 1\n",
-                       "line 2: the name Vin+ of the voltage tag of node in+ is not valid (letters "
-                       "and digits, starting with a letter, at most 63 characters)"},
         SheetErrorCase{"t\nV1 a 0 1\nR1 a 0 1\nF1 b 0 R1 2\nR2 b 0 1\n",
                        "line 4: F1: the controlling source R1 is no voltage source of the netlist"},
         SheetErrorCase{"t\nV1 a 0 1\nVs a b 0\nE1 b 0 a 0 1\nF1 c 0 Vs 1\nR2 c 0 1\n",
@@ -191,7 +187,43 @@ INSTANTIATE_TEST_SUITE_P(
                        "join only resistors, capacitors and inductors besides it"},
         SheetErrorCase{"t\nV1 a 0 1\nE1 b 0 zz 0 2\nR1 b 0 1\n",
                        "line 3: E1: the controlling node zz is no node of the circuit"},
-        SheetErrorCase{"t\nV1 a 0 1\nE1 b 0 a A 2\nR1 b 0 1\n",
-                       "line 3: E1: the two controlling nodes are the same node"}));
+        SheetErrorCase{"t\n.subckt s a\nVs a m 0\nE1 m 0 a 0 1\n.ends\nX1 n s\nE2 n 0 c 0 1\n"
+                       "F1 c 0 X1.Vs 1\n",
+                       "line 8: F1: the current of X1.Vs cannot be expressed; one of its nodes "
+                       "must join only resistors, capacitors and inductors besides it"}));
+
+TEST_F(ImportedSheet, LeavesOutWhatDoesNothingWithANote)
+{
+    const SpiceImportResult result
+        = import("dump\nV1 in 0 AC 1\nR1 in a 1k\nC0 a 0 0\nL0 a b 0\nR2 b 0 1k\n"
+                 "Rs b b 1k\nG0 b 0 0 0 1m\nE0 c 0 a A 2\nR3 in c 1k\nR4 c 0 1k\n");
+    ASSERT_TRUE(result.ok()) << result.error;
+    const std::vector<std::string> notes{
+        "line 4: C0: a capacitance of 0 is an open circuit; left out",
+        "line 5: L0: an inductance of 0 is a short circuit; its nodes are joined",
+        "line 7: Rs: both terminals on node a; left out",
+        "line 8: G0: controlled by 0 and 0, one node: its current is 0; left out",
+        "line 9: E0: controlled by a and A, one node: its voltage is 0; its nodes are joined",
+        "line 11: R4: both terminals on node 0; left out"};
+    EXPECT_EQ(result.notes, notes);
+    // b is a now, c is ground.
+    EXPECT_EQ(result.names.find("V(b)"), "Va");
+    EXPECT_EQ(result.names.find("V(c)"), "0");
+    RecordingReceiver receiver;
+    ASSERT_TRUE(evaluateOutputEquation(document, "V1", "Va", receiver));
+    EXPECT_NEAR(std::abs(valueAt(receiver.ratio, {0.0, 1e3}) - 0.5), 0.0, 1e-12);
+    ASSERT_TRUE(evaluateOutputEquation(document, "V1", "IR3", receiver));
+    EXPECT_NEAR(std::abs(valueAt(receiver.ratio, {0.0, 1e3}) - 1e-3), 0.0, 1e-15);
+}
+
+TEST_F(ImportedSheet, ReadsCrOnlyAndCrLfLineEnds)
+{
+    ASSERT_TRUE(import("cr\rV1 in 0 AC 1\rR1 in out 1k\r\nC1 out 0 1u\n.ac dec 1 1 10\r"
+                       ".print ac v(out)\r")
+                    .ok());
+    // Tags of in and out, currents of R1 and C1; the tool, its plot and the names.
+    EXPECT_EQ(document.tags().count(), 4);
+    EXPECT_EQ(document.tools().count(), 3);
+}
 
 } // namespace

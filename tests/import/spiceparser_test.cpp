@@ -113,12 +113,17 @@ INSTANTIATE_TEST_SUITE_P(
     Netlists, SpiceParserError,
     ::testing::Values(
         ErrorCase{"t\n+ 1k\n", "line 2: continuation line without a line to continue"},
-        ErrorCase{"t\nQ1 c b e model\n",
-                  "line 2: Q1: element Q is not supported (the import reads R, C, L, V, I, E, G, F "
-                  "and H)"},
+        ErrorCase{
+            "t\nQ1 c b e model\n",
+            "line 2: Q1: element Q is not supported (the import reads R, C, L, V, I, E, G, F, "
+            "H and subcircuit instances X)"},
         ErrorCase{"t\n* c\nR1 a\n", "line 3: R1 needs two nodes and a value"},
         ErrorCase{"t\nR1 a b abc\n", "line 2: R1: abc is no value"},
-        ErrorCase{"t\nC1 a 0 0\n", "line 2: C1 needs a positive value"},
+        ErrorCase{"t\nC1 a 0 -1\n", "line 2: C1 needs a positive value"},
+        ErrorCase{"t\nR1 a 0 0\n", "line 2: R1 needs a positive value"},
+        ErrorCase{"t\nR1 a 0 1k m=0\n", "line 2: R1: m needs a positive value"},
+        ErrorCase{"t\nR1 a 0 ac=1k\n", "line 2: R1 needs two nodes and a value"},
+        ErrorCase{"t\nE1 a 0 VALUE={V(b)*2}\n", "line 2: E1: VALUE sources are not supported"},
         ErrorCase{"t\nL1 a 0 -1m\n", "line 2: L1 needs a positive value"},
         ErrorCase{"t\nV1 a\n", "line 2: V1 needs two nodes"},
         ErrorCase{"t\nE1 a 0 b 0\n",
@@ -128,6 +133,33 @@ INSTANTIATE_TEST_SUITE_P(
                   "line 2: F1 needs two nodes, a controlling voltage source and a gain"},
         ErrorCase{"t\nR1 a 0 1\nr1 b 0 1\n", "line 3: r1 is defined twice (first on line 2)"},
         ErrorCase{"t\n.include models.lib\n", "line 2: .include is not supported"},
-        ErrorCase{"t\n.subckt amp in out\n", "line 2: .subckt is not supported"}));
+        ErrorCase{"t\n.func f(x) {2*x}\nR1 a 0 1\n", "line 2: .func is not supported"}));
+
+TEST(SpiceParser, ReadsValueKeywordsRkmAndParameters)
+{
+    const SpiceNetlist netlist = SpiceParser::parse("values\n"
+                                                    ".param rb=2k\n"
+                                                    "R1 a 0 R=1k ac=2k tc1=0.001\n"
+                                                    "R2 a 0 4K7 m=2\n"
+                                                    "C1 a 0 c = 4n7 m={1+1}\n"
+                                                    "L1 a 0 l=2m m=2\n"
+                                                    "R3 a 0 rb\n"
+                                                    "R4 a 0 '3*rb'\n"
+                                                    "V1 a 0 SIN(0 1 1k) AC {rb/1k} 0\n"
+                                                    "E1 b 0 a 0 {-rb/1k} $ a comment\n");
+    ASSERT_EQ(netlist.elements.size(), 8u);
+    EXPECT_DOUBLE_EQ(netlist.elements[0].value, 2e3);
+    EXPECT_DOUBLE_EQ(netlist.elements[1].value, 2.35e3);
+    EXPECT_DOUBLE_EQ(netlist.elements[2].value, 9.4e-9);
+    EXPECT_DOUBLE_EQ(netlist.elements[3].value, 1e-3);
+    EXPECT_DOUBLE_EQ(netlist.elements[4].value, 2e3);
+    EXPECT_DOUBLE_EQ(netlist.elements[5].value, 6e3);
+    EXPECT_TRUE(netlist.elements[6].hasAc);
+    EXPECT_DOUBLE_EQ(netlist.elements[6].acMagnitude, 2.0);
+    EXPECT_DOUBLE_EQ(netlist.elements[7].value, -2.0);
+    const std::vector<std::string> notes{"line 3: R1: ignored tc1=0.001",
+                                         "line 9: V1: ignored SIN 0 1 1k"};
+    EXPECT_EQ(netlist.notes, notes);
+}
 
 } // namespace

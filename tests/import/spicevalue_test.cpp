@@ -38,7 +38,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"1e", 1.0}, ValueCase{"", std::nullopt},
                       ValueCase{"abc", std::nullopt}, ValueCase{"k1", std::nullopt},
                       ValueCase{"0x10", std::nullopt}, ValueCase{"inf", std::nullopt},
-                      ValueCase{"nan", std::nullopt}, ValueCase{"1k5", std::nullopt},
+                      ValueCase{"nan", std::nullopt}, ValueCase{"1k5", 1.5e3},
                       ValueCase{"1e999", std::nullopt}, ValueCase{"1.5.2", std::nullopt}));
+
+INSTANTIATE_TEST_SUITE_P(Rkm, SpiceValue,
+                         ::testing::Values(ValueCase{"4K7", 4.7e3}, ValueCase{"4n7", 4.7e-9},
+                                           ValueCase{"47p3", 47.3e-12}, ValueCase{"4R7", 4.7},
+                                           ValueCase{"1meg5", 1.5e6}, ValueCase{"2u25", 2.25e-6},
+                                           ValueCase{"4.7k5", std::nullopt},
+                                           ValueCase{"4k7x", std::nullopt},
+                                           ValueCase{"1e3k5", std::nullopt},
+                                           ValueCase{"4x7", std::nullopt}));
 
 } // namespace
