@@ -2,9 +2,11 @@
 
 #include <algebra/complexarith.h>
 #include <algebra/deflatedvalues.h>
+#include <algebra/exactcomplex.h>
 #include <algebra/polynom.h>
 #include <algebra/polynomvalues.h>
 #include <algebra/rootsearch.h>
+#include <algebra/sharedroot.h>
 #include <algebra/transpolynom.h>
 #include <algebra/transpolynomvalues.h>
 
@@ -67,13 +69,6 @@ Polynom scaledVariable(const Polynom &q, int exponent)
         scaled.setCoefficient(k, {std::ldexp(c.real(), shift), std::ldexp(c.imag(), shift)});
     }
     return scaled;
-}
-
-// log256 |c| of a non-zero exact number, from its point and first two digits.
-double logBase256(const transDouble &c)
-{
-    const double leading = c.digit(0) + (c.length() > 1 ? c.digit(1) / 256.0 : 0.0);
-    return (c.point() - 1) + std::log2(leading) / 8.0;
 }
 
 // The coefficients of p(256^e u) / 256^(e n), each exact: only the points move. (Each is
@@ -276,6 +271,23 @@ void FactPolynom::sortByRealPartDescending()
 void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
                                     FactPolynom &cancelledB)
 {
+    cancelMatching(a, b, cancelledA, cancelledB,
+                   [](const Root &x, const Root &y) { return x.isSameRoot(y.value()); });
+}
+
+void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
+                                    FactPolynom &cancelledB, const TransPolynom &exactA,
+                                    const TransPolynom &exactB)
+{
+    cancelMatching(a, b, cancelledA, cancelledB, [&](const Root &x, const Root &y) {
+        return x.isSameRoot(y.value()) && SharedRoot::isCommonRoot(exactA, exactB, x.value());
+    });
+}
+
+void FactPolynom::cancelMatching(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
+                                 FactPolynom &cancelledB,
+                                 const std::function<bool(const Root &, const Root &)> &isShared)
+{
     cancelledA.clear();
     cancelledB.clear();
     int i = a.m_roots.lowerIndex();
@@ -286,7 +298,7 @@ void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom 
         // this ends.
         for (;;) {
             int match = b.m_roots.lowerIndex();
-            while (match <= b.m_roots.upperIndex() && !x.isSameRoot(b.m_roots[match].value()))
+            while (match <= b.m_roots.upperIndex() && !isShared(x, b.m_roots[match]))
                 ++match;
             if (match > b.m_roots.upperIndex())
                 break;
