@@ -17,6 +17,7 @@
 #include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -91,6 +92,33 @@ TransPolynom scaledVariable(const TransPolynom &p, int exponent)
                                                    static_cast<std::uint16_t>(c.length() + 1));
     }
     return scaled;
+}
+
+// p', exactly.
+TransPolynom derivative(const TransPolynom &p)
+{
+    TransPolynom result;
+    result.setZero();
+    for (int k = 1; k <= p.degree(); ++k)
+        result.coefficientAt(k - 1) = transDouble(static_cast<double>(k)) * p.coefficient(k);
+    result.strip();
+    return result;
+}
+
+// The degree a root stands for: 2 for a complex one (the pair).
+int degreeOf(const Root &root)
+{
+    return (root.isReal() ? 1 : 2) * root.multiplicity();
+}
+
+// Roots of a cluster lie this close to each other, relative to their size.
+constexpr double clusterRadius = 1e-3;
+
+bool isNear(Complex z, Complex centre)
+{
+    const double reach = clusterRadius * ComplexArith::modulus(centre);
+    return ComplexArith::modulus(z - centre) <= reach
+           || ComplexArith::modulus(std::conj(z) - centre) <= reach;
 }
 
 } // namespace
@@ -204,7 +232,53 @@ FactPolynom::FactorStatus FactPolynom::searchExactRoots(const TransPolynom &q, d
         accuracy = worseAccuracy(accuracy, found.accuracy);
         remaining.divideBy(root);
     }
+    mergeMultipleRoots(q);
     return finishSearch(accuracy);
+}
+
+// A root of multiplicity m is found as m roots around it, about ε^(1/m) apart (a complex pair
+// for a real double root). Partial fractions of such neighbours, taken as distinct, are absurd
+// (residues of 10^29 for a triple pole). A cluster of roots is one multiple root exactly when
+// q and its (m-1)-th derivative share the cluster's centre; a cluster of close but distinct
+// roots stays as it is.
+void FactPolynom::mergeMultipleRoots(const TransPolynom &q)
+{
+    for (int i = m_roots.lowerIndex(); i <= m_roots.upperIndex(); ++i) {
+        const Complex first = m_roots[i].value();
+        if (first == Complex())
+            continue;
+        std::vector<int> members{i};
+        int degree = degreeOf(m_roots[i]);
+        bool allComplex = !m_roots[i].isReal();
+        Complex sum = first;
+        for (int j = i + 1; j <= m_roots.upperIndex(); ++j) {
+            const Complex z = m_roots[j].value();
+            if (!isNear(z, first))
+                continue;
+            members.push_back(j);
+            degree += degreeOf(m_roots[j]);
+            allComplex = allComplex && !m_roots[j].isReal();
+            sum += std::imag(z) * std::imag(first) < 0.0 ? std::conj(z) : z;
+        }
+        if (degree < 2)
+            continue;
+        // Complex members stand for their pairs: a cluster of them is a multiple pair, one
+        // with a real member a multiple real root.
+        const int multiplicity = allComplex ? degree / 2 : degree;
+        Complex centre = sum / static_cast<double>(members.size());
+        if (!allComplex)
+            centre = Complex(centre.real());
+        TransPolynom slope = q;
+        for (int k = 1; k < multiplicity; ++k)
+            slope = derivative(slope);
+        const std::optional<Complex> common = SharedRoot::commonRoot(q, slope, centre);
+        if (!common)
+            continue;
+        centre = allComplex ? *common : Complex(common->real());
+        for (auto it = members.rbegin(); it != members.rend() - 1; ++it)
+            m_roots.removeAt(*it);
+        m_roots[i] = Root(centre, multiplicity);
+    }
 }
 
 // Overflow on the way can leave a root infinite or NaN; its accuracy is none at all.

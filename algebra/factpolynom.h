@@ -73,6 +73,7 @@ private:
     FactorStatus searchRoots(const Polynom &q, double &accuracy);
     FactorStatus searchExactRoots(const TransPolynom &q, double &accuracy);
     FactorStatus finishSearch(double &accuracy);
+    void mergeMultipleRoots(const TransPolynom &q);
     void scaleRoots(int binaryExponent);
     void solveDirectly(const Polynom &r, const PolynomialValues *refineAgainst, double &accuracy);
     void sortByRealPartDescending();

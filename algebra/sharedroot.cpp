@@ -65,21 +65,32 @@ ExactComplex refined(const TransPolynom &p, ExactComplex z)
     return z;
 }
 
-bool sharedAfterRefining(const TransPolynom &own, const TransPolynom &other, std::complex<double> z)
+std::optional<std::complex<double>>
+sharedAfterRefining(const TransPolynom &own, const TransPolynom &other, std::complex<double> z)
 {
     const ExactComplex root = refined(own, ExactComplex::from(z));
-    return vanishes(evaluate(own, root)) && vanishes(evaluate(other, root));
+    if (vanishes(evaluate(own, root)) && vanishes(evaluate(other, root)))
+        return root.rounded();
+    return std::nullopt;
 }
 
 } // namespace
 
 namespace SharedRoot {
 
-bool isCommonRoot(const TransPolynom &a, const TransPolynom &b, std::complex<double> z)
+std::optional<std::complex<double>> commonRoot(const TransPolynom &a, const TransPolynom &b,
+                                               std::complex<double> z)
 {
     if (a.degree() < 1 || b.degree() < 1)
-        return false;
-    return sharedAfterRefining(a, b, z) || sharedAfterRefining(b, a, z);
+        return std::nullopt;
+    if (const auto root = sharedAfterRefining(a, b, z))
+        return root;
+    return sharedAfterRefining(b, a, z);
+}
+
+bool isCommonRoot(const TransPolynom &a, const TransPolynom &b, std::complex<double> z)
+{
+    return commonRoot(a, b, z).has_value();
 }
 
 } // namespace SharedRoot

@@ -3,6 +3,7 @@
 #include <algebra/transpolynom.h>
 
 #include <complex>
+#include <optional>
 
 // Whether two exact polynomials truly share a root. Roots found in doubles are right to about
 // 10^-15 at best, and less near multiple roots, so their distance cannot tell a common factor
@@ -16,5 +17,9 @@ namespace SharedRoot {
 // which converges fast on multiple roots too) and the other evaluated there: common when that
 // value lies below its largest term by a third of the work precision or more.
 bool isCommonRoot(const TransPolynom &a, const TransPolynom &b, std::complex<double> z);
+// The common root itself, refined to the work precision and rounded to doubles; nothing when
+// there is none near z.
+std::optional<std::complex<double>> commonRoot(const TransPolynom &a, const TransPolynom &b,
+                                               std::complex<double> z);
 
 } // namespace SharedRoot

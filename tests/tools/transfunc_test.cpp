@@ -454,3 +454,28 @@ TEST_F(TransFuncTest, TwinTNotchCancelsItsCommonFactor)
     for (const Complex s : {Complex(0, 1e3), Complex(0, 1e4), Complex(-500, 2e4)})
         expectNear((s * s + 1e8) / (s * s + 4e4 * s + 1e8), tool.wholeRatio().evaluate(s));
 }
+
+// Regression: a triple pole (three buffered equal RC sections) came out as three neighbouring
+// simple poles, and the partial fractions as residues of 10^29. Close but distinct poles (10^-6
+// apart) stay distinct.
+TEST_F(TransFuncTest, MultiplePolesAreOneRootOfTheirMultiplicity)
+{
+    const transDouble a(1000.0);
+    TransFunc tool;
+    tool.setRatio(TransRatioFunc(TransPolynom{transDouble(1e9)},
+                                 fromNegatedRoots({a, a, a, transDouble(5.0)})));
+    ASSERT_EQ(2, tool.denominatorRoots().count());
+    EXPECT_EQ(Root(-5.0, 1), tool.denominatorRoots().roots()[0]);
+    EXPECT_EQ(3, tool.denominatorRoots().roots()[1].multiplicity());
+    EXPECT_NEAR(-1000.0, tool.denominatorRoots().roots()[1].value().real(), 1e-9);
+    for (const Complex s : {Complex(0.0), Complex(0, 1000), Complex(-300, 5e3)})
+        expectNear(1e9 / (std::pow(s + 1000.0, 3) * (s + 5.0)),
+                   partialFractionsAt(tool.partialFractions(), s));
+
+    TransFunc close;
+    close.setRatio(TransRatioFunc(TransPolynom{transDouble::one()},
+                                  fromNegatedRoots({a, transDouble(1000.001), transDouble(7.0)})));
+    ASSERT_EQ(3, close.denominatorRoots().count());
+    EXPECT_NEAR(-1000.0, close.denominatorRoots().roots()[1].value().real(), 1e-10);
+    EXPECT_NEAR(-1000.001, close.denominatorRoots().roots()[2].value().real(), 1e-10);
+}
