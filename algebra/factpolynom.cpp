@@ -2,9 +2,11 @@
 
 #include <algebra/complexarith.h>
 #include <algebra/deflatedvalues.h>
+#include <algebra/exactcomplex.h>
 #include <algebra/polynom.h>
 #include <algebra/polynomvalues.h>
 #include <algebra/rootsearch.h>
+#include <algebra/sharedroot.h>
 #include <algebra/transpolynom.h>
 #include <algebra/transpolynomvalues.h>
 
@@ -15,6 +17,7 @@
 #include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,13 +72,6 @@ Polynom scaledVariable(const Polynom &q, int exponent)
     return scaled;
 }
 
-// log256 |c| of a non-zero exact number, from its point and first two digits.
-double logBase256(const transDouble &c)
-{
-    const double leading = c.digit(0) + (c.length() > 1 ? c.digit(1) / 256.0 : 0.0);
-    return (c.point() - 1) + std::log2(leading) / 8.0;
-}
-
 // The coefficients of p(256^e u) / 256^(e n), each exact: only the points move. (Each is
 // kept at one digit more than it has, so that the rounding's snap of a last digit next to 00
 // or FF, meant for results at full precision, never touches it.)
@@ -96,6 +92,33 @@ TransPolynom scaledVariable(const TransPolynom &p, int exponent)
                                                    static_cast<std::uint16_t>(c.length() + 1));
     }
     return scaled;
+}
+
+// p', exactly.
+TransPolynom derivative(const TransPolynom &p)
+{
+    TransPolynom result;
+    result.setZero();
+    for (int k = 1; k <= p.degree(); ++k)
+        result.coefficientAt(k - 1) = transDouble(static_cast<double>(k)) * p.coefficient(k);
+    result.strip();
+    return result;
+}
+
+// The degree a root stands for: 2 for a complex one (the pair).
+int degreeOf(const Root &root)
+{
+    return (root.isReal() ? 1 : 2) * root.multiplicity();
+}
+
+// Roots of a cluster lie this close to each other, relative to their size.
+constexpr double clusterRadius = 1e-3;
+
+bool isNear(Complex z, Complex centre)
+{
+    const double reach = clusterRadius * ComplexArith::modulus(centre);
+    return ComplexArith::modulus(z - centre) <= reach
+           || ComplexArith::modulus(std::conj(z) - centre) <= reach;
 }
 
 } // namespace
@@ -209,7 +232,53 @@ FactPolynom::FactorStatus FactPolynom::searchExactRoots(const TransPolynom &q, d
         accuracy = worseAccuracy(accuracy, found.accuracy);
         remaining.divideBy(root);
     }
+    mergeMultipleRoots(q);
     return finishSearch(accuracy);
+}
+
+// A root of multiplicity m is found as m roots around it, about ε^(1/m) apart (a complex pair
+// for a real double root). Partial fractions of such neighbours, taken as distinct, are absurd
+// (residues of 10^29 for a triple pole). A cluster of roots is one multiple root exactly when
+// q and its (m-1)-th derivative share the cluster's centre; a cluster of close but distinct
+// roots stays as it is.
+void FactPolynom::mergeMultipleRoots(const TransPolynom &q)
+{
+    for (int i = m_roots.lowerIndex(); i <= m_roots.upperIndex(); ++i) {
+        const Complex first = m_roots[i].value();
+        if (first == Complex())
+            continue;
+        std::vector<int> members{i};
+        int degree = degreeOf(m_roots[i]);
+        bool allComplex = !m_roots[i].isReal();
+        Complex sum = first;
+        for (int j = i + 1; j <= m_roots.upperIndex(); ++j) {
+            const Complex z = m_roots[j].value();
+            if (!isNear(z, first))
+                continue;
+            members.push_back(j);
+            degree += degreeOf(m_roots[j]);
+            allComplex = allComplex && !m_roots[j].isReal();
+            sum += std::imag(z) * std::imag(first) < 0.0 ? std::conj(z) : z;
+        }
+        if (degree < 2)
+            continue;
+        // Complex members stand for their pairs: a cluster of them is a multiple pair, one
+        // with a real member a multiple real root.
+        const int multiplicity = allComplex ? degree / 2 : degree;
+        Complex centre = sum / static_cast<double>(members.size());
+        if (!allComplex)
+            centre = Complex(centre.real());
+        TransPolynom slope = q;
+        for (int k = 1; k < multiplicity; ++k)
+            slope = derivative(slope);
+        const std::optional<Complex> common = SharedRoot::commonRoot(q, slope, centre);
+        if (!common)
+            continue;
+        centre = allComplex ? *common : Complex(common->real());
+        for (auto it = members.rbegin(); it != members.rend() - 1; ++it)
+            m_roots.removeAt(*it);
+        m_roots[i] = Root(centre, multiplicity);
+    }
 }
 
 // Overflow on the way can leave a root infinite or NaN; its accuracy is none at all.
@@ -276,6 +345,23 @@ void FactPolynom::sortByRealPartDescending()
 void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
                                     FactPolynom &cancelledB)
 {
+    cancelMatching(a, b, cancelledA, cancelledB,
+                   [](const Root &x, const Root &y) { return x.isSameRoot(y.value()); });
+}
+
+void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
+                                    FactPolynom &cancelledB, const TransPolynom &exactA,
+                                    const TransPolynom &exactB)
+{
+    cancelMatching(a, b, cancelledA, cancelledB, [&](const Root &x, const Root &y) {
+        return x.isSameRoot(y.value()) && SharedRoot::isCommonRoot(exactA, exactB, x.value());
+    });
+}
+
+void FactPolynom::cancelMatching(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
+                                 FactPolynom &cancelledB,
+                                 const std::function<bool(const Root &, const Root &)> &isShared)
+{
     cancelledA.clear();
     cancelledB.clear();
     int i = a.m_roots.lowerIndex();
@@ -286,7 +372,7 @@ void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom 
         // this ends.
         for (;;) {
             int match = b.m_roots.lowerIndex();
-            while (match <= b.m_roots.upperIndex() && !x.isSameRoot(b.m_roots[match].value()))
+            while (match <= b.m_roots.upperIndex() && !isShared(x, b.m_roots[match]))
                 ++match;
             if (match > b.m_roots.upperIndex())
                 break;

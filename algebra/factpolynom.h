@@ -4,6 +4,8 @@
 
 #include <common/marray.h>
 
+#include <functional>
+
 class Polynom;
 class PolynomialValues;
 class TransPolynom;
@@ -57,11 +59,21 @@ public:
     // multiplicity into cancelledA and cancelledB; roots left with multiplicity 0 are removed.
     static void cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
                                   FactPolynom &cancelledB);
+    // The same for the roots of the exact polynomials exactA and exactB: a pair of roots near
+    // each other (Root::isSameRoot) is cancelled only when the two polynomials truly share it
+    // (SharedRoot::isCommonRoot), so that pole-zero doublets stay.
+    static void cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
+                                  FactPolynom &cancelledB, const TransPolynom &exactA,
+                                  const TransPolynom &exactB);
 
 private:
+    static void cancelMatching(FactPolynom &a, FactPolynom &b, FactPolynom &cancelledA,
+                               FactPolynom &cancelledB,
+                               const std::function<bool(const Root &, const Root &)> &isShared);
     FactorStatus searchRoots(const Polynom &q, double &accuracy);
     FactorStatus searchExactRoots(const TransPolynom &q, double &accuracy);
     FactorStatus finishSearch(double &accuracy);
+    void mergeMultipleRoots(const TransPolynom &q);
     void scaleRoots(int binaryExponent);
     void solveDirectly(const Polynom &r, const PolynomialValues *refineAgainst, double &accuracy);
     void sortByRealPartDescending();

@@ -1,10 +1,10 @@
 #include <algebra/fractionfreeelimination.h>
 
 #include <algebra/exactquotient.h>
+#include <algebra/termbound.h>
 #include <algebra/transratiofunc.h>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -14,63 +14,10 @@ TransPolynom stripped(TransPolynom p)
     return p;
 }
 
-// Per coefficient, the point of the largest term that went into it: a product's terms are the
-// pairs a_i b_j, a difference's those of both operands.
-using Bound = std::vector<std::int32_t>;
-constexpr std::int32_t noTerm = std::numeric_limits<std::int32_t>::min() / 2;
-
-Bound productBound(const TransPolynom &a, const TransPolynom &b)
-{
-    Bound bound(static_cast<std::size_t>(std::max(a.degree(), 0) + std::max(b.degree(), 0) + 1),
-                noTerm);
-    for (int i = 0; i <= a.degree(); ++i) {
-        const transDouble &ai = a.coefficient(i);
-        if (ai.isZero())
-            continue;
-        for (int j = 0; j <= b.degree(); ++j) {
-            const transDouble &bj = b.coefficient(j);
-            if (!bj.isZero()) {
-                std::int32_t &k = bound[static_cast<std::size_t>(i + j)];
-                k = std::max(k, ai.point() + bj.point());
-            }
-        }
-    }
-    return bound;
-}
-
-void widen(Bound &bound, const Bound &other)
-{
-    if (bound.size() < other.size())
-        bound.resize(other.size(), noTerm);
-    for (std::size_t k = 0; k < other.size(); ++k)
-        bound[k] = std::max(bound[k], other[k]);
-}
-
-// Sums of products cancel: where the exact coefficient is zero the rounded one is left with
-// noise at the last digits of its largest term. A coefficient more than half the work
-// precision below its largest term is taken for such a zero; without this, noise standing in
-// for a vanishing top coefficient would give the ratio a false degree (and a monic form with
-// absurd coefficients).
-void dropCancellationNoise(TransPolynom &value, const Bound &bound)
-{
-    const std::int32_t margin = transDouble::workPrecision() / 2;
-    for (int k = 0; k <= value.degree(); ++k) {
-        transDouble &c = value.coefficientAt(k);
-        if (c.isZero())
-            continue;
-        const std::int32_t largest = static_cast<std::size_t>(k) < bound.size()
-                                         ? bound[static_cast<std::size_t>(k)]
-                                         : noTerm;
-        if (c.point() < largest - margin)
-            c = transDouble::zero();
-    }
-    value.strip();
-}
-
 TransPolynom cleanProduct(const TransPolynom &a, const TransPolynom &b)
 {
     TransPolynom product = a * b;
-    dropCancellationNoise(product, productBound(a, b));
+    TermBound::ofProduct(a, b).dropRoundingNoise(product);
     return product;
 }
 
@@ -84,9 +31,9 @@ bool divides(const TransPolynom &divisor, const TransPolynom &p, TransPolynom *q
         return false;
     TransPolynom q = exactQuotient(p, divisor);
     TransPolynom residual = p - q * divisor;
-    Bound bound = productBound(q, divisor);
-    widen(bound, productBound(p, TransPolynom{transDouble::one()}));
-    dropCancellationNoise(residual, bound);
+    TermBound bound = TermBound::ofProduct(q, divisor);
+    bound.widen(TermBound::of(p));
+    bound.dropResidualNoise(residual);
     if (!residual.isZero())
         return false;
     if (quotient)
@@ -221,16 +168,16 @@ void FractionFreeElimination::eliminate(int step)
             if (own.isZero() && above.isZero())
                 continue;
             TransPolynom value{transDouble::zero()};
-            Bound bound;
+            TermBound bound;
             if (!own.isZero()) {
                 value = pivot * own;
-                bound = productBound(pivot, own);
+                bound = TermBound::ofProduct(pivot, own);
             }
             if (!above.isZero()) {
                 value = value - factor * above;
-                widen(bound, productBound(factor, above));
+                bound.widen(TermBound::ofProduct(factor, above));
             }
-            dropCancellationNoise(value, bound);
+            bound.dropRoundingNoise(value);
             storeEntry(row[static_cast<std::size_t>(j)],
                        divisor && !value.isZero() ? exactQuotient(value, *divisor) : value);
         }
@@ -272,19 +219,19 @@ void FractionFreeElimination::writeSolution(Matrix &matrix, int firstSourceColum
         // Z_i = (U[i][s] det - sum over j > i of U[i][j] Z_j) / U[i][i], exactly.
         for (int i = n - 1; i >= 0; --i) {
             TransPolynom sum{transDouble::zero()};
-            Bound bound;
+            TermBound bound;
             if (!isZero(i, s)) {
                 sum = entry(i, s) * det;
-                bound = productBound(entry(i, s), det);
+                bound = TermBound::ofProduct(entry(i, s), det);
             }
             for (int j = i + 1; j < n; ++j) {
                 const TransPolynom &zj = z[static_cast<std::size_t>(j)];
                 if (!isZero(i, j) && !zj.isZero()) {
                     sum = sum - entry(i, j) * zj;
-                    widen(bound, productBound(entry(i, j), zj));
+                    bound.widen(TermBound::ofProduct(entry(i, j), zj));
                 }
             }
-            dropCancellationNoise(sum, bound);
+            bound.dropRoundingNoise(sum);
             storeEntry(z[static_cast<std::size_t>(i)],
                        sum.isZero() ? sum
                                     : exactQuotient(sum, m_pivots[static_cast<std::size_t>(i)]));

@@ -1,44 +1,13 @@
 #include "transpolynomvalues.h"
 
-namespace {
-
-// A complex number with exact parts.
-struct ExactComplex
-{
-    transDouble re;
-    transDouble im;
-
-    std::complex<double> rounded() const { return {re.toDouble(), im.toDouble()}; }
-};
-
-// a × z + c for a real c; the imaginary part of z is zero for a real point.
-ExactComplex multiplyAdd(const ExactComplex &a, const ExactComplex &z, const transDouble &c)
-{
-    if (z.im.isZero())
-        return {a.re * z.re + c, a.im * z.re};
-    return {a.re * z.re - a.im * z.im + c, a.re * z.im + a.im * z.re};
-}
-
-ExactComplex multiplyAdd(const ExactComplex &a, const ExactComplex &z, const ExactComplex &c)
-{
-    ExactComplex sum = multiplyAdd(a, z, c.re);
-    sum.im += c.im;
-    return sum;
-}
-
-ExactComplex exact(std::complex<double> z)
-{
-    return {transDouble(z.real()), transDouble(z.imag())};
-}
-
-} // namespace
+#include <algebra/exactcomplex.h>
 
 std::complex<double> TransPolynomValues::valueAt(std::complex<double> z) const
 {
     const int n = m_p.degree();
     if (n < 0)
         return {};
-    const ExactComplex point = exact(z);
+    const ExactComplex point = ExactComplex::from(z);
     ExactComplex value{m_p.coefficient(n), transDouble::zero()};
     for (int k = n - 1; k >= 0; --k)
         value = multiplyAdd(value, point, m_p.coefficient(k));
@@ -50,7 +19,7 @@ PolynomialValues::ValueAndSlope TransPolynomValues::valueAndSlopeAt(std::complex
     const int n = m_p.degree();
     if (n < 0)
         return {};
-    const ExactComplex point = exact(z);
+    const ExactComplex point = ExactComplex::from(z);
     ExactComplex value{m_p.coefficient(n), transDouble::zero()};
     ExactComplex derivative{transDouble::zero(), transDouble::zero()};
     for (int k = n - 1; k >= 0; --k) {

@@ -1,5 +1,7 @@
 #include <algebra/transratiofunc.h>
 
+#include <algebra/termbound.h>
+
 #include <utility>
 
 TransRatioFunc::TransRatioFunc()
@@ -24,10 +26,54 @@ void TransRatioFunc::setZeroRatio()
     setConstant(transDouble::zero());
 }
 
+namespace {
+
+// x +- y with the rounding noise of the cancellation dropped: each operand comes with the terms
+// it is made of.
+TransPolynom combined(const TransPolynom &x, TermBound xTerms, const TransPolynom &y,
+                      const TermBound &yTerms, bool subtract)
+{
+    TransPolynom sum = subtract ? x - y : x + y;
+    xTerms.widen(yTerms);
+    xTerms.dropRoundingNoise(sum);
+    return sum;
+}
+
+TransPolynom combined(const TransPolynom &x, const TransPolynom &y, bool subtract)
+{
+    return combined(x, TermBound::of(x), y, TermBound::of(y), subtract);
+}
+
+// a * b with the terms it is made of.
+struct Product
+{
+    TransPolynom value;
+    TermBound terms;
+};
+
+Product product(const TransPolynom &a, const TransPolynom &b)
+{
+    return {a * b, TermBound::ofProduct(a, b)};
+}
+
+TransPolynom combined(const Product &x, const Product &y, bool subtract)
+{
+    return combined(x.value, x.terms, y.value, y.terms, subtract);
+}
+
+TransPolynom combined(const TransPolynom &x, const Product &y, bool subtract)
+{
+    return combined(x, TermBound::of(x), y.value, y.terms, subtract);
+}
+
+} // namespace
+
 // Na/Da +- Nb/Db. With equal (or exactly negated) denominators only the numerators combine;
 // when one denominator divides the other exactly (Da = q Db) the sum is (Na +- q Nb) / Da;
-// otherwise it is cross-multiplied. The result is built aside and then taken over, so an
-// oversized multiplication leaves the ratio as it was.
+// otherwise it is cross-multiplied. Where the numerators cancel, what the rounding leaves of
+// a zero coefficient is dropped (TermBound): a balanced bridge answers 0, not 10^-113. The
+// result is built aside and then taken over, so an oversized multiplication leaves the ratio as
+// it was.
 void TransRatioFunc::accumulate(const TransRatioFunc &other, bool subtract)
 {
     const TransPolynom &na = m_numerator;
@@ -36,19 +82,16 @@ void TransRatioFunc::accumulate(const TransRatioFunc &other, bool subtract)
     const TransPolynom &db = other.m_denominator;
     const int aDegree = da.degree();
     const int bDegree = db.degree();
-    auto combine = [subtract](const TransPolynom &x, const TransPolynom &y) {
-        return subtract ? x - y : x + y;
-    };
 
     TransPolynom numerator;
     TransPolynom denominator;
     bool crossMultiply = false;
     const int order = TransPolynom::compare(da, db);
     if (order == 1) {
-        numerator = combine(na, nb);
+        numerator = combined(na, nb, subtract);
         denominator = da;
     } else if (order == -1) {
-        numerator = subtract ? na + nb : na - nb;
+        numerator = combined(na, nb, !subtract);
         denominator = da;
     } else if (aDegree < 1 || bDegree < 1) {
         crossMultiply = true;
@@ -62,7 +105,7 @@ void TransRatioFunc::accumulate(const TransRatioFunc &other, bool subtract)
         da.divide(db, quotient, remainder);
         crossMultiply = !remainder.isZero();
         if (!crossMultiply) {
-            numerator = combine(na, quotient * nb);
+            numerator = combined(na, product(quotient, nb), subtract);
             denominator = da;
         }
     } else {
@@ -71,12 +114,13 @@ void TransRatioFunc::accumulate(const TransRatioFunc &other, bool subtract)
         db.divide(da, quotient, remainder);
         crossMultiply = !remainder.isZero();
         if (!crossMultiply) {
-            numerator = subtract ? quotient * na - nb : nb + quotient * na;
+            // q Na - Nb for a difference, q Na + Nb for a sum.
+            numerator = combined(product(quotient, na), Product{nb, TermBound::of(nb)}, subtract);
             denominator = db;
         }
     }
     if (crossMultiply) {
-        numerator = combine(na * db, nb * da);
+        numerator = combined(product(na, db), product(nb, da), subtract);
         denominator = da * db;
     }
 

@@ -14,7 +14,7 @@ constexpr double plateHalfWidth = 12;
 TransRatioFunc Capacitor::impedance() const
 {
     return TransRatioFunc(TransPolynom{transDouble::one()},
-                          TransPolynom{transDouble::zero(), transDouble(scaledValue())});
+                          TransPolynom{transDouble::zero(), exactScaledValue()});
 }
 
 void Capacitor::drawSymbol(DrawSurface &surface, const SymbolFrame &frame) const

@@ -18,7 +18,7 @@ constexpr int piecesPerTurn = 6;
 // L s / 1.
 TransRatioFunc Inductor::impedance() const
 {
-    return TransRatioFunc(TransPolynom{transDouble::zero(), transDouble(scaledValue())},
+    return TransRatioFunc(TransPolynom{transDouble::zero(), exactScaledValue()},
                           TransPolynom{transDouble::one()});
 }
 

@@ -4,6 +4,7 @@
 #include <model/passcompdialogdata.h>
 
 #include <common/ipstream.h>
+#include <common/numbertext.h>
 #include <common/opstream.h>
 
 #include <cmath>
@@ -11,6 +12,19 @@
 bool PassComp::editParameters(ParameterDialogs &dialogs)
 {
     return runParameterDialog(dialogs, &ParameterDialogs::passCompDialog, *this);
+}
+
+transDouble PassComp::exactScaledValue() const
+{
+    const double scaled = scaledValue();
+    const transDouble exact
+        = transDouble::fromText(m_value.view())
+          * transDouble::fromText(formatGeneral(units().factor(m_unitIndex), 15));
+    // The factors are powers of ten, written exactly with 15 digits. Both read the same number,
+    // unless the text is of a form the decimal reading does not know.
+    if (std::abs(exact.toDouble() - scaled) <= 1e-14 * std::abs(scaled))
+        return exact;
+    return transDouble(scaled);
 }
 
 // The class title (Resistor, Capacitor, Inductor) names the component in the messages.

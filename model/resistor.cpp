@@ -15,7 +15,7 @@ constexpr double zigzagAmplitude = 8;
 TransRatioFunc Resistor::impedance() const
 {
     TransRatioFunc ratio;
-    ratio.setConstant(transDouble(scaledValue()));
+    ratio.setConstant(exactScaledValue());
     return ratio;
 }
 

@@ -177,7 +177,8 @@ void TransFunc::setRatio(const TransRatioFunc &evaluated)
     m_numeratorRoots->factor(proper.numerator(), m_numeratorRootAccuracy);
     m_denominatorRoots->factor(proper.denominator(), m_denominatorRootAccuracy);
     FactPolynom::cancelCommonRoots(*m_numeratorRoots, *m_denominatorRoots,
-                                   *m_cancelledNumeratorRoots, *m_cancelledDenominatorRoots);
+                                   *m_cancelledNumeratorRoots, *m_cancelledDenominatorRoots,
+                                   proper.numerator(), proper.denominator());
 
     Polynom rebuiltNumerator(1.0);
     rebuiltNumerator.multiplyByRoots(*m_numeratorRoots);

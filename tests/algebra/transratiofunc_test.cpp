@@ -198,3 +198,25 @@ INSTANTIATE_TEST_SUITE_P(
         RatioOperation{"quotient", [](TransRatioFunc &a, const TransRatioFunc &b) { a /= b; },
                        std::divides<double>()}),
     [](const ::testing::TestParamInfo<RatioOperation> &parameter) { return parameter.param.name; });
+
+// 1/3 + 1/7 + 1/11 and 131/231, each rounded at the work precision, differ in their last digit: the
+// difference of two ratios holding them is rounding and must cancel to exactly 0, while a
+// coefficient of 10^-100 that no cancellation produced is a value and stays.
+TEST_F(TransRatioFuncTest, DifferenceDropsRoundingButKeepsTinyValues)
+{
+    const transDouble sum = transDouble(1.0) / transDouble(3.0)
+                            + transDouble(1.0) / transDouble(7.0)
+                            + transDouble(1.0) / transDouble(11.0);
+    const transDouble direct = transDouble(131.0) / transDouble(231.0);
+    ASSERT_FALSE(sum == direct);
+    TransPolynom numerator = polynomial({1, 0});
+    numerator.coefficientAt(1) = sum;
+    TransPolynom other = polynomial({1e-100, 0});
+    other.coefficientAt(1) = direct;
+    TransRatioFunc difference(numerator, polynomial({2, 1}));
+    difference -= TransRatioFunc(other, polynomial({2, 1}));
+    EXPECT_EQ(partsOf(difference).first, (Coefficients{1.0 - 1e-100}));
+    TransRatioFunc tiny(polynomial({0, 1e-100}), polynomial({1, 1}));
+    tiny += ratio({0, 0}, {1, 1});
+    EXPECT_EQ(partsOf(tiny), (Parts{{0, 1e-100}, {1, 1}}));
+}

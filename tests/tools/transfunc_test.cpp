@@ -350,3 +350,132 @@ TEST_F(TransFuncTest, OlderRecordsReadAsEvaluatedNow)
         EXPECT_TRUE(tool.partialFractions().terms().isEmpty());
     }
 }
+
+namespace {
+
+// The product of the factors (s + a) over the given a, exactly.
+TransPolynom fromNegatedRoots(std::initializer_list<transDouble> negatedRoots)
+{
+    TransPolynom product{transDouble::one()};
+    for (const transDouble &a : negatedRoots)
+        product = product * TransPolynom{a, transDouble::one()};
+    return product;
+}
+
+class PoleZeroDoublet : public TransFuncTest, public ::testing::WithParamInterface<double>
+{
+};
+
+} // namespace
+
+// Regression: a zero 10^-3 ... 10^-8 from a pole (the doublets of real amplifiers) was taken for
+// the pole within 1 % and cancelled; the exact polynomials share no factor, and both stay.
+TEST_P(PoleZeroDoublet, KeepsAZeroNextToAPole)
+{
+    const double zero = 1000.0 * (1.0 + GetParam());
+    TransFunc tool;
+    tool.setRatio(TransRatioFunc(
+        fromNegatedRoots({transDouble(zero), transDouble(2e4)}),
+        fromNegatedRoots({transDouble(1000.0), transDouble(5e3), transDouble(1e5)})));
+    EXPECT_TRUE(tool.cancelledNumeratorRoots().roots().isEmpty());
+    EXPECT_TRUE(tool.cancelledDenominatorRoots().roots().isEmpty());
+    ASSERT_EQ(2, tool.numeratorRoots().count());
+    ASSERT_EQ(3, tool.denominatorRoots().count());
+    EXPECT_NEAR(-zero, tool.numeratorRoots().roots()[0].value().real(), 1e-12 * zero);
+    EXPECT_NEAR(-1000.0, tool.denominatorRoots().roots()[0].value().real(), 1e-12);
+    const auto expected = [zero](Complex s) {
+        return (s + zero) * (s + 2e4) / ((s + 1000.0) * (s + 5e3) * (s + 1e5));
+    };
+    for (const Complex s : {Complex(0.0), Complex(0, 1000), Complex(-200, 3e4)})
+        expectNear(expected(s), tool.ratio().evaluate(s));
+}
+
+INSTANTIATE_TEST_SUITE_P(RelativeDistances, PoleZeroDoublet, ::testing::Values(1e-3, 1e-5, 1e-8));
+
+// Regression: a zero at 0 against a pole at -5.1e-7 (a very low corner) passed as the same
+// root, which lost a pole and made H eight times too large at low frequencies.
+TEST_F(TransFuncTest, KeepsAZeroAtTheOriginBesideAVerySlowPole)
+{
+    TransFunc tool;
+    tool.setRatio(TransRatioFunc(fromNegatedRoots({transDouble(0.0), transDouble(1.0)}),
+                                 fromNegatedRoots({transDouble(5.1e-7), transDouble(2.0),
+                                                   transDouble(3.0), transDouble(4.0)})));
+    EXPECT_TRUE(tool.cancelledNumeratorRoots().roots().isEmpty());
+    EXPECT_EQ(4, tool.denominatorRoots().count());
+    const Complex s(0, 1e-6);
+    expectNear(s * (s + 1.0) / ((s + 5.1e-7) * (s + 2.0) * (s + 3.0) * (s + 4.0)),
+               tool.wholeRatio().evaluate(s));
+}
+
+// A factor s + 1/3, rounded at the work precision, that the numerator and the denominator were
+// both multiplied by, is common: it cancels.
+TEST_F(TransFuncTest, CancelsAFactorThatBothShare)
+{
+    const transDouble third = transDouble(1.0) / transDouble(3.0);
+    TransFunc tool;
+    tool.setRatio(TransRatioFunc(fromNegatedRoots({third, transDouble(2.0)}),
+                                 fromNegatedRoots({third, transDouble(5.0), transDouble(7.0)})));
+    ASSERT_EQ(1, tool.cancelledNumeratorRoots().count());
+    EXPECT_NEAR(-1.0 / 3, tool.cancelledNumeratorRoots().roots()[0].value().real(), 1e-15);
+    ASSERT_EQ(1, tool.cancelledDenominatorRoots().count());
+    ASSERT_EQ(1, tool.numeratorRoots().count());
+    ASSERT_EQ(2, tool.denominatorRoots().count());
+    // (s + 2) / ((s + 5)(s + 7)) = -3/2 / (s + 5) + 5/2 / (s + 7).
+    for (const double t : {0.0, 0.3})
+        EXPECT_NEAR(-1.5 * std::exp(-5 * t) + 2.5 * std::exp(-7 * t), tool.valueAt(t), 1e-12);
+}
+
+// The twin-T notch of 10 kΩ, 10 nF (5 kΩ and 20 nF in the legs) has the factor s + 10^4 in
+// numerator and denominator: it cancels, and (s² + 10^8) / (s² + 4·10^4 s + 10^8) is left, the
+// poles at -10^4 (2 ± √3).
+TEST_F(TransFuncTest, TwinTNotchCancelsItsCommonFactor)
+{
+    CircuitSketch sketch;
+    sketch.ground(at(0, 2));
+    sketch.voltageSource(at(0, 2), at(0, 0), "V1");
+    sketch.resistor(at(0, 0), at(1, 0), "R1", "10", 1);
+    sketch.resistor(at(1, 0), at(2, 0), "R2", "10", 1);
+    sketch.capacitor(at(1, 0), at(1, 2), "C3", "0.02", 1);
+    sketch.ground(at(1, 2));
+    sketch.capacitor(at(0, 0), at(1, 1), "C1", "0.01", 1);
+    sketch.capacitor(at(1, 1), at(2, 0), "C2", "0.01", 1);
+    sketch.resistor(at(1, 1), at(2, 2), "R3", "5", 1);
+    sketch.ground(at(2, 2));
+    sketch.voltageTag(at(2, 0), at(2, 2), "Vout");
+    const TransFunc &tool = evaluated(sketch, "Vout");
+    ASSERT_TRUE(sketch.messages().empty());
+    ASSERT_EQ(1, tool.cancelledNumeratorRoots().count());
+    EXPECT_NEAR(-1e4, tool.cancelledNumeratorRoots().roots()[0].value().real(), 1e-8);
+    ASSERT_EQ(2, tool.denominatorRoots().count());
+    EXPECT_NEAR(-1e4 * (2 - std::sqrt(3.0)), tool.denominatorRoots().roots()[0].value().real(),
+                1e-8);
+    EXPECT_NEAR(-1e4 * (2 + std::sqrt(3.0)), tool.denominatorRoots().roots()[1].value().real(),
+                1e-7);
+    for (const Complex s : {Complex(0, 1e3), Complex(0, 1e4), Complex(-500, 2e4)})
+        expectNear((s * s + 1e8) / (s * s + 4e4 * s + 1e8), tool.wholeRatio().evaluate(s));
+}
+
+// Regression: a triple pole (three buffered equal RC sections) came out as three neighbouring
+// simple poles, and the partial fractions as residues of 10^29. Close but distinct poles (10^-6
+// apart) stay distinct.
+TEST_F(TransFuncTest, MultiplePolesAreOneRootOfTheirMultiplicity)
+{
+    const transDouble a(1000.0);
+    TransFunc tool;
+    tool.setRatio(TransRatioFunc(TransPolynom{transDouble(1e9)},
+                                 fromNegatedRoots({a, a, a, transDouble(5.0)})));
+    ASSERT_EQ(2, tool.denominatorRoots().count());
+    EXPECT_EQ(Root(-5.0, 1), tool.denominatorRoots().roots()[0]);
+    EXPECT_EQ(3, tool.denominatorRoots().roots()[1].multiplicity());
+    EXPECT_NEAR(-1000.0, tool.denominatorRoots().roots()[1].value().real(), 1e-9);
+    for (const Complex s : {Complex(0.0), Complex(0, 1000), Complex(-300, 5e3)})
+        expectNear(1e9 / (std::pow(s + 1000.0, 3) * (s + 5.0)),
+                   partialFractionsAt(tool.partialFractions(), s));
+
+    TransFunc close;
+    close.setRatio(TransRatioFunc(TransPolynom{transDouble::one()},
+                                  fromNegatedRoots({a, transDouble(1000.001), transDouble(7.0)})));
+    ASSERT_EQ(3, close.denominatorRoots().count());
+    EXPECT_NEAR(-1000.0, close.denominatorRoots().roots()[1].value().real(), 1e-10);
+    EXPECT_NEAR(-1000.001, close.denominatorRoots().roots()[2].value().real(), 1e-10);
+}
