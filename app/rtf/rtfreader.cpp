@@ -286,6 +286,14 @@ private:
             current.destination = Destination::ColourTable;
         } else if (contains(skippedDestinations, word)) {
             current.destination = Destination::Skip;
+        } else if (word == "uc" && hasParameter) {
+            current.fallbackLength = std::clamp(parameter, 0, maxFallbackLength);
+        } else if (word == "u" && hasParameter) {
+            // Parameters are signed 16-bit numbers; a surrogate pair arrives as two of them.
+            const bool inRange = parameter >= -32768 && parameter <= 65535;
+            emitCharacter(inRange ? static_cast<char16_t>(parameter)
+                                  : char16_t(QChar::ReplacementCharacter));
+            m_pendingFallback = current.fallbackLength;
         } else if (current.destination == Destination::FontTable) {
             if (word == "f")
                 m_fontEntry = parameter;
@@ -321,14 +329,6 @@ private:
             current.colour = parameter;
         } else if (word == "deff" && hasParameter) {
             m_defaultFont = parameter;
-        } else if (word == "uc" && hasParameter) {
-            current.fallbackLength = std::clamp(parameter, 0, maxFallbackLength);
-        } else if (word == "u" && hasParameter) {
-            // Parameters are signed 16-bit numbers; a surrogate pair arrives as two of them.
-            const bool inRange = parameter >= -32768 && parameter <= 65535;
-            emitCharacter(inRange ? static_cast<char16_t>(parameter)
-                                  : char16_t(QChar::ReplacementCharacter));
-            m_pendingFallback = current.fallbackLength;
         } else {
             for (const auto &[symbolWord, character] : symbolWords) {
                 if (word == symbolWord)

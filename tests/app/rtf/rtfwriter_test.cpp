@@ -127,8 +127,12 @@ TEST_P(RtfRoundTrip, KeepsEveryCharacterWithItsAttributes)
     EXPECT_EQ(RtfWriter::write(read), rtf);
 }
 
+// Named by their place, since CTest finds each case by a name that must not change between runs.
 INSTANTIATE_TEST_SUITE_P(Documents, RtfRoundTrip,
-                         testing::Values(&writeShortNote, &writeEveryAttribute));
+                         testing::Values(&writeShortNote, &writeEveryAttribute),
+                         [](const testing::TestParamInfo<void (*)(QTextDocument &)> &document) {
+                             return document.index == 0 ? "ShortNote" : "EveryAttribute";
+                         });
 
 TEST(RtfRoundTrip, DescribesTheAttributesItKeeps)
 {
