@@ -2,8 +2,9 @@
 
 #include <model/parameterdialogs.h>
 
-// The parameter dialogs of the desktop program. Until the dialogs exist every one of them
-// answers Cancel: a double click changes nothing, and an inserted tool keeps its defaults.
+// The parameter dialogs of the desktop program. The text blocks' "Text Box Editor" exists;
+// until the other dialogs do, they answer Cancel: a double click changes nothing, and an
+// inserted tool keeps its defaults.
 class QtParameterDialogs : public ParameterDialogs
 {
 public:
@@ -11,5 +12,6 @@ public:
     bool indepSrcDialog(NameSideDialogData &) override { return false; }
     bool depSrcDialog(DepSrcDialogData &) override { return false; }
     bool circTagDialog(NameSideDialogData &) override { return false; }
-    bool textBoxEditor(TextBoxEditorData &) override { return false; }
+    // Opens the editor over the active window; answers whether OK stored the text.
+    bool textBoxEditor(TextBoxEditorData &data) override;
 };
