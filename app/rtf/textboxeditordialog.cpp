@@ -5,6 +5,8 @@
 
 #include <model/textboxeditordata.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QColorDialog>
@@ -51,7 +53,8 @@ TextBoxEditorDialog::TextBoxEditorDialog(TextBoxEditorData &editorData, QWidget 
     connect(m_edit, &QTextEdit::cursorPositionChanged, this, &TextBoxEditorDialog::showAlignment);
     showCharFormat(m_edit->currentCharFormat());
     showAlignment();
-    resize(480, 320);
+    // Wide enough for the whole format bar, so no button hides behind its overflow arrow.
+    resize(std::max(640, sizeHint().width()), 360);
 }
 
 void TextBoxEditorDialog::buildFormatBar(QToolBar *bar)
