@@ -71,6 +71,7 @@ void TCircuitView::detachFromDocument()
         return;
     m_listening = false;
     document().removeListener(*this);
+    m_editor.detachFromDocument();
 }
 
 void TCircuitView::notify(DocumentNotification, int)
@@ -117,6 +118,9 @@ void TCircuitView::run(ObjectCommand command)
 
 void TCircuitView::paintEvent(QPaintEvent *event)
 {
+    // A closing window's document may be gone already.
+    if (!m_listening)
+        return;
     QPainter painter(viewport());
     const DrawColors &colors = DrawColors::current();
     painter.fillRect(event->rect(), QtDrawSurface::toQColor(colors.screen(ColorRole::Background)));

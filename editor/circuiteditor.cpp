@@ -65,6 +65,14 @@ CircuitEditor::CircuitEditor(TCircuitDocument &document, Palette &palette,
 
 CircuitEditor::~CircuitEditor()
 {
+    detachFromDocument();
+}
+
+void CircuitEditor::detachFromDocument()
+{
+    if (!m_listening)
+        return;
+    m_listening = false;
     m_document.removeListener(*this);
 }
 

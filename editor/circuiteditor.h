@@ -42,6 +42,9 @@ public:
     ~CircuitEditor() override;
 
     TCircuitDocument &document() const { return m_document; }
+    // The document is about to go before this editor (its window closes): the editor stops
+    // listening to it and must not be used on it any more.
+    void detachFromDocument();
     Palette &palette() const { return m_palette; }
     ViewTransform &transform() { return m_transform; }
     const ViewTransform &transform() const { return m_transform; }
@@ -126,6 +129,7 @@ private:
     EditorClipboard &m_clipboard;
     ParameterDialogs &m_dialogs;
     ViewTransform m_transform;
+    bool m_listening = true;
 
     std::unique_ptr<EditAction> m_pending;
     bool m_pressed = false;
