@@ -1,7 +1,7 @@
 #include "factpolynom.h"
 
+#include <algebra/aberthiteration.h>
 #include <algebra/complexarith.h>
-#include <algebra/deflatedvalues.h>
 #include <algebra/exactcomplex.h>
 #include <algebra/polynom.h>
 #include <algebra/polynomvalues.h>
@@ -111,8 +111,11 @@ int degreeOf(const Root &root)
     return (root.isReal() ? 1 : 2) * root.multiplicity();
 }
 
-// Roots of a cluster lie this close to each other, relative to their size.
-constexpr double clusterRadius = 1e-3;
+// Roots of a cluster lie this close to each other, relative to their size. The Aberth iteration
+// on exact values brings the copies of a multiple root together to far below the doubles' last
+// place (to the square root of the work precision for a double root), whereas two distinct
+// roots that close stay apart: a pole pair of a ladder 10^-4 apart is two poles.
+constexpr double clusterRadius = 1e-7;
 
 bool isNear(Complex z, Complex centre)
 {
@@ -212,8 +215,9 @@ FactPolynom::FactorStatus FactPolynom::searchRoots(const Polynom &q, double &acc
     return finishSearch(accuracy);
 }
 
-// The same for exact coefficients. The search runs on q divided by the roots found so far
-// (DeflatedValues), every root down to the last, and is refined on q.
+// The same for exact coefficients: all roots at once by the Aberth iteration on the values of q,
+// from the start points of its Newton polygon, then gathered into real roots and conjugate
+// pairs.
 FactPolynom::FactorStatus FactPolynom::searchExactRoots(const TransPolynom &q, double &accuracy)
 {
     if (q.degree() <= 2) {
@@ -221,23 +225,72 @@ FactPolynom::FactorStatus FactPolynom::searchExactRoots(const TransPolynom &q, d
         accuracy = ComplexArith::epsilon;
         return finishSearch(accuracy);
     }
-    const TransPolynomValues undeflated(q);
-    DeflatedValues remaining(undeflated);
-    while (remaining.degree() > 0) {
-        const RootSearch::Refined found
-            = refinedRoot(undeflated, RootSearch::mullerRoot(remaining));
-        // The one degree left of a real polynomial is a real root.
-        const Root root(remaining.degree() == 1 ? Complex(found.root.real()) : found.root, 1);
-        m_roots.append(root);
-        accuracy = worseAccuracy(accuracy, found.accuracy);
-        remaining.divideBy(root);
-    }
+    std::vector<Complex> roots = AberthIteration::startPoints(q);
+    const std::vector<double> steps = AberthIteration::refine(TransPolynomValues(q), roots);
+    for (const double step : steps)
+        accuracy = worseAccuracy(accuracy, step);
+    appendConjugatePairs(roots, steps);
     mergeMultipleRoots(q);
     return finishSearch(accuracy);
 }
 
-// A root of multiplicity m is found as m roots around it, about ε^(1/m) apart (a complex pair
-// for a real double root). Partial fractions of such neighbours, taken as distinct, are absurd
+// The roots of a real polynomial, each found on its own, as Roots: one whose imaginary part is
+// within its own accuracy (and a few units of the last place) of 0 is real, the others are
+// paired with their conjugates, the pair standing as the mean of the two. Should the two
+// half-planes hold different counts (a root stopped before it converged), the nearly real ones of
+// the larger side count as real until they balance.
+void FactPolynom::appendConjugatePairs(const std::vector<Complex> &roots,
+                                       const std::vector<double> &steps)
+{
+    struct Candidate
+    {
+        Complex value;
+        double flatness;
+    };
+    std::vector<Candidate> upper, lower;
+    for (std::size_t k = 0; k < roots.size(); ++k) {
+        const Complex z = roots[k];
+        const double size = ComplexArith::modulus(z);
+        const double tolerance = std::max(64.0 * ComplexArith::epsilon, 4.0 * steps[k]) * size;
+        if (!(std::abs(z.imag()) > tolerance)) {
+            m_roots.append(Root(Complex(z.real()), 1));
+            continue;
+        }
+        (z.imag() > 0.0 ? upper : lower).push_back({z, std::abs(z.imag()) / size});
+    }
+    auto byFlatness
+        = [](const Candidate &a, const Candidate &b) { return a.flatness < b.flatness; };
+    std::sort(upper.begin(), upper.end(), byFlatness);
+    std::sort(lower.begin(), lower.end(), byFlatness);
+    auto makeRealUntilBalanced = [&](std::vector<Candidate> &larger, std::size_t count) {
+        std::size_t taken = 0;
+        while (larger.size() - taken > count) {
+            m_roots.append(Root(Complex(larger[taken].value.real()), 1));
+            ++taken;
+        }
+        larger.erase(larger.begin(), larger.begin() + static_cast<std::ptrdiff_t>(taken));
+    };
+    if (upper.size() > lower.size())
+        makeRealUntilBalanced(upper, lower.size());
+    else
+        makeRealUntilBalanced(lower, upper.size());
+    std::vector<bool> used(lower.size(), false);
+    for (const Candidate &z : upper) {
+        std::size_t nearest = lower.size();
+        for (std::size_t j = 0; j < lower.size(); ++j) {
+            if (!used[j]
+                && (nearest == lower.size()
+                    || ComplexArith::modulus(std::conj(lower[j].value) - z.value)
+                           < ComplexArith::modulus(std::conj(lower[nearest].value) - z.value)))
+                nearest = j;
+        }
+        used[nearest] = true;
+        m_roots.append(Root((z.value + std::conj(lower[nearest].value)) / 2.0, 1));
+    }
+}
+
+// A root of multiplicity m is found as m roots around it, close together (a complex pair for
+// a real double root). Partial fractions of such neighbours, taken as distinct, are absurd
 // (residues of 10^29 for a triple pole). A cluster of roots is one multiple root exactly when
 // q and its (m-1)-th derivative share the cluster's centre; a cluster of close but distinct
 // roots stays as it is.
@@ -354,7 +407,8 @@ void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom 
                                     const TransPolynom &exactB)
 {
     cancelMatching(a, b, cancelledA, cancelledB, [&](const Root &x, const Root &y) {
-        return x.isSameRoot(y.value()) && SharedRoot::isCommonRoot(exactA, exactB, x.value());
+        return x.isSameRoot(y.value()) && SharedRoot::isCommonRoot(exactA, exactB, x.value())
+               && SharedRoot::isCommonRoot(exactA, exactB, y.value());
     });
 }
 

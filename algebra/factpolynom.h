@@ -4,7 +4,9 @@
 
 #include <common/marray.h>
 
+#include <complex>
 #include <functional>
+#include <vector>
 
 class Polynom;
 class PolynomialValues;
@@ -46,13 +48,13 @@ public:
     // two scale the coefficients and roots exactly, and polynomials of ordinary scale are
     // searched as they are.
     FactorStatus factor(const Polynom &p, double &accuracy);
-    // The same for exact coefficients, with the values of the search and of the refinement
-    // taken from them in multi-precision arithmetic (TransPolynomValues) and the deflation done
-    // implicitly (the search runs on q divided by the roots found): double coefficients of a
-    // polynomial of degree 20 and more no longer determine its roots, and the search would answer
-    // points that are not roots. The scale here is a power of 256 divided out of s before anything
-    // is rounded to doubles, so that the coefficients of a high-order circuit with fast poles (s^40
-    // + ... + 10^480, say) neither overflow nor underflow on the way.
+    // The same for exact coefficients: every root at once by the Aberth iteration, its steps
+    // taken from the exact coefficients in multi-precision arithmetic (TransPolynomValues), so
+    // that close roots and clusters come apart without any coefficient being deflated or rounded:
+    // double coefficients of a polynomial of degree 20 and more no longer determine its roots.
+    // The scale here is a power of 256 divided out of s before anything is rounded to doubles,
+    // so that the coefficients of a high-order circuit with fast poles (s^40 + ... + 10^480,
+    // say) neither overflow nor underflow on the way.
     FactorStatus factor(const TransPolynom &p, double &accuracy);
 
     // Moves every root that a and b have in common (Root::isSameRoot) with the shared
@@ -72,6 +74,8 @@ private:
                                const std::function<bool(const Root &, const Root &)> &isShared);
     FactorStatus searchRoots(const Polynom &q, double &accuracy);
     FactorStatus searchExactRoots(const TransPolynom &q, double &accuracy);
+    void appendConjugatePairs(const std::vector<std::complex<double>> &roots,
+                              const std::vector<double> &steps);
     FactorStatus finishSearch(double &accuracy);
     void mergeMultipleRoots(const TransPolynom &q);
     void scaleRoots(int binaryExponent);

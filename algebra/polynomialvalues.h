@@ -20,4 +20,7 @@ public:
     virtual int degree() const = 0;
     virtual std::complex<double> valueAt(std::complex<double> z) const = 0;
     virtual ValueAndSlope valueAndSlopeAt(std::complex<double> z) const = 0;
+    // p(z) / p'(z), the Newton step at z; not finite where p' vanishes. Values that overflow
+    // the doubles still have a finite step where the polynomial can form it exactly.
+    virtual std::complex<double> newtonStepAt(std::complex<double> z) const;
 };

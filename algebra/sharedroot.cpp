@@ -65,11 +65,26 @@ ExactComplex refined(const TransPolynom &p, ExactComplex z)
     return z;
 }
 
+// A found root is right to far better than this, relative to its size; the refinement ending
+// farther away has run to another root of own, which may be common while z is not (a pole 0.25 %
+// from a cancelled pole-zero pair).
+constexpr double nearness = 1e-6;
+
+bool isNear(std::complex<double> root, std::complex<double> z)
+{
+    const double reach = nearness * std::abs(z);
+    return std::abs(root - z) <= reach || std::abs(std::conj(root) - z) <= reach;
+}
+
 std::optional<std::complex<double>>
 sharedAfterRefining(const TransPolynom &own, const TransPolynom &other, std::complex<double> z)
 {
-    const ExactComplex root = refined(own, ExactComplex::from(z));
-    if (vanishes(evaluate(own, root)) && vanishes(evaluate(other, root)))
+    // A point that is a root to a third of the work precision already is not refined: at a
+    // multiple root p, p' and p'' are all rounding noise there, and a step from noise jumps.
+    const ExactComplex start = ExactComplex::from(z);
+    const ExactComplex root = vanishes(evaluate(own, start)) ? start : refined(own, start);
+    if (vanishes(evaluate(own, root)) && vanishes(evaluate(other, root))
+        && isNear(root.rounded(), z))
         return root.rounded();
     return std::nullopt;
 }

@@ -15,7 +15,8 @@ namespace SharedRoot {
 // Whether a and b (both of degree 1 or more) vanish at one point near z, where z is a root
 // found of either. Each is refined in turn on its own polynomial (Newton's iteration on p / p',
 // which converges fast on multiple roots too) and the other evaluated there: common when that
-// value lies below its largest term by a third of the work precision or more.
+// value lies below its largest term by a third of the work precision or more, and the refined
+// root is still z (within 10^-6 of it), not another root of the same polynomial.
 bool isCommonRoot(const TransPolynom &a, const TransPolynom &b, std::complex<double> z);
 // The common root itself, refined to the work precision and rounded to doubles; nothing when
 // there is none near z.

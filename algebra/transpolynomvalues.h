@@ -19,7 +19,13 @@ public:
     int degree() const override { return m_p.degree(); }
     std::complex<double> valueAt(std::complex<double> z) const override;
     ValueAndSlope valueAndSlopeAt(std::complex<double> z) const override;
+    // The quotient is formed in multi-precision before it is rounded: at high degree the value
+    // and the slope themselves are far beyond the doubles away from the roots.
+    std::complex<double> newtonStepAt(std::complex<double> z) const override;
 
 private:
+    struct ExactValueAndSlope;
+    ExactValueAndSlope exactValueAndSlopeAt(std::complex<double> z) const;
+
     const TransPolynom &m_p;
 };

@@ -355,3 +355,107 @@ TEST(FactPolynom, KeepsTheRulesOfThePolynomialsItCannotSearchForExactCoefficient
     const std::vector<Complex> values = allRoots(found);
     EXPECT_LE(worstRelativeError({0.0, -1e9, -2e9}, values), 1e-15);
 }
+
+namespace {
+
+// The monic polynomial with the given roots (a complex root standing for its pair), multiplied
+// out exactly.
+TransPolynom exactPolynomialOfRoots(const std::vector<Complex> &roots)
+{
+    TransPolynom p{transDouble::one()};
+    for (const Complex root : roots) {
+        if (root.imag() == 0.0) {
+            p = p * TransPolynom{transDouble(-root.real()), transDouble::one()};
+            continue;
+        }
+        const transDouble re(root.real());
+        const transDouble im(root.imag());
+        p = p * TransPolynom{re * re + im * im, transDouble(-2.0) * re, transDouble::one()};
+    }
+    return p;
+}
+
+std::vector<Complex> withConjugates(const std::vector<Complex> &roots)
+{
+    std::vector<Complex> all;
+    for (const Complex root : roots) {
+        all.push_back(root);
+        if (root.imag() != 0.0)
+            all.push_back(std::conj(root));
+    }
+    return all;
+}
+
+} // namespace
+
+// A root-by-root search took the two fastest poles of a 50-section ladder (0.3 % apart) for a
+// complex pair, and lost a fifth of the poles of a 100-section one the same way; found all at
+// once, every pole is real and right to the last digits.
+TEST(FactPolynom, FactorsAHundredSectionLadderWithItsCloseFastPoles)
+{
+    for (const int sections : {50, 100}) {
+        const std::vector<Complex> poles = ladderPoles(sections, 1e-6);
+        FactPolynom found;
+        double accuracy = -1.0;
+        EXPECT_EQ(found.factor(exactPolynomialOf(poles), accuracy), Status::Factored);
+        ASSERT_EQ(found.count(), sections);
+        for (const Root &root : found.roots()) {
+            EXPECT_TRUE(root.isReal());
+            EXPECT_EQ(root.multiplicity(), 1);
+        }
+        EXPECT_LE(worstRelativeError(poles, allRoots(found)), 1e-14) << sections;
+        EXPECT_LE(accuracy, 1e-14);
+    }
+}
+
+// Roots at 0, a double real root, a double complex pair, a cluster of distinct roots 10^-4
+// apart, and roots from 10^-10 to 10^10: each comes back with its multiplicity.
+TEST(FactPolynom, FactorsMultipleRootsClustersAndTwentyDecades)
+{
+    const std::vector<Complex> distinct{-1e-10,      -3e-7,   {-2e-4, 5e-4},  -0.5,
+                                        -0.50005,    -0.5001, {-40.0, 300.0}, -7e5,
+                                        {-1e8, 1e9}, -1e10};
+    std::vector<Complex> roots = distinct;
+    for (const Complex repeated : {Complex(-2.0), Complex(-3.0, 4.0)}) {
+        roots.push_back(repeated);
+        roots.push_back(repeated);
+    }
+    TransPolynom p = exactPolynomialOfRoots(roots)
+                     * TransPolynom{transDouble::zero(), transDouble::zero(), transDouble::zero(),
+                                    transDouble::one()};
+    FactPolynom found;
+    double accuracy = -1.0;
+    EXPECT_EQ(found.factor(p, accuracy), Status::Factored);
+    std::vector<Complex> expected = withConjugates(roots);
+    expected.insert(expected.end(), {0.0, 0.0, 0.0});
+    EXPECT_LE(worstRelativeError(expected, allRoots(found)), 1e-12);
+    int zeros = 0;
+    for (const Root &root : found.roots()) {
+        if (root.value() == Complex())
+            zeros += root.multiplicity();
+        else if (std::abs(root.value() - Complex(-2.0)) < 1e-6)
+            EXPECT_EQ(root, Root(-2.0, 2));
+        else if (std::abs(root.value() - Complex(-3.0, 4.0)) < 1e-6)
+            EXPECT_EQ(root.multiplicity(), 2);
+        else
+            EXPECT_EQ(root.multiplicity(), 1) << root.value();
+    }
+    EXPECT_EQ(zeros, 3);
+}
+
+// A pole 0.25 % from a pole-zero pair that both polynomials share: refining the pole on the
+// numerator runs to the shared root, which is common; the pole itself is not, and stays.
+TEST(FactPolynom, CancelsTheSharedRootAndNotItsNeighbour)
+{
+    const TransPolynom numerator = exactPolynomialOfRoots({-1.0, -3.0});
+    const TransPolynom denominator = exactPolynomialOfRoots({-0.9975, -1.0, -5.0});
+    FactPolynom zeros, poles, cancelledZeros, cancelledPoles;
+    double accuracy = 0.0;
+    zeros.factor(numerator, accuracy);
+    poles.factor(denominator, accuracy);
+    FactPolynom::cancelCommonRoots(zeros, poles, cancelledZeros, cancelledPoles, numerator,
+                                   denominator);
+    EXPECT_LE(worstRelativeError({-3.0}, allRoots(zeros)), 1e-15);
+    EXPECT_LE(worstRelativeError({-0.9975, -5.0}, allRoots(poles)), 1e-15);
+    EXPECT_LE(worstRelativeError({-1.0}, allRoots(cancelledPoles)), 1e-15);
+}

@@ -155,7 +155,7 @@ TEST_P(LadderPoles, FactorsALadderOfKiloohmsAndPicofarads)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TransFunc, LadderPoles, ::testing::Values(40, 50));
+INSTANTIATE_TEST_SUITE_P(TransFunc, LadderPoles, ::testing::Values(40, 50, 100));
 
 // H = K s / (s² + 2αs + ω0²) with K = R/L = 1e4, α = 5000, ω0 = 1e4: a zero at 0, one complex
 // pole entry for the pair, and the impulse response K e^(-αt) (cos ωd t - α/ωd sin ωd t).
