@@ -15,9 +15,10 @@ using ComplexArith::modulus;
 
 // A converged root has a step below this many units of the last place.
 constexpr double convergedStep = 4.0 * ComplexArith::epsilon;
-// Linear convergence on a root of multiplicity m halves the step at best every m sweeps; this
-// leaves room for clusters of a few roots on top of a quadratic approach from far away.
-constexpr int maxSweeps = 150;
+// The sweeps run out only for roots that never settle: the fast poles of a 200-section ladder,
+// a dense cluster that starts on one circle, settle after some 150 sweeps, and a multiple root
+// converges linearly. Settled roots cost nothing more.
+constexpr int maxSweeps = 500;
 // The turn of the start circles against each other; any value that is no simple fraction of a
 // full turn keeps a conjugate pair out of the start points.
 constexpr double startAngle = 0.4;

@@ -129,11 +129,14 @@ class LadderPoles : public TransFuncTest, public ::testing::WithParamInterface<i
 // Forty poles between 10^5 and 4·10^7 rad/s: the tool factors the exact denominator, so every
 // pole is right to the last digits and the gain gives H(0) = 1. Fifty make a constant term
 // near 10^350, which the double form of the tool cannot hold; it says so, and the poles are
-// still right.
+// still right. A hundred poles need coefficients right to 10^-93, beyond the fewest significand
+// bytes a user can set (25, 10^-60): the compile raises the precision for such an order.
 TEST_P(LadderPoles, FactorsALadderOfKiloohmsAndPicofarads)
 {
     const int sections = GetParam();
     CircuitSketch sketch;
+    if (sections >= 100)
+        sketch.document.setSignificandBytes(25);
     ToolCircuits::rcLadder(sketch, sections);
     const TransFunc &tool = evaluated(sketch, "Vout");
     std::vector<double> poles;
