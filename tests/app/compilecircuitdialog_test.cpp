@@ -1,0 +1,134 @@
+#include "apptestsupport.h"
+
+#include <compilecircuitdialog.h>
+#include <messageview.h>
+#include <tcircuitview.h>
+#include <tdocmanager.h>
+#include <tzenodynedecmdiframe.h>
+
+#include <compile/documentcompile.h>
+#include <filepaths.h>
+#include <support/circuitsketch.h>
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr int sections = 40;
+
+// An RC ladder of 40 sections driven by V1, with the tag Vout at its far end, saved to a file
+// and opened in the program.
+class CompileDialogTest : public testing::Test
+{
+protected:
+    CompileDialogTest()
+    {
+        CircuitSketch sketch;
+        sketch.ground(at(0, 1));
+        sketch.voltageSource(at(0, 1), at(0, 0), "V1");
+        for (int k = 0; k < sections; ++k) {
+            const std::string index = std::to_string(k + 1);
+            sketch.resistor(at(k, 0), at(k + 1, 0), ("R" + index).c_str(), "1", 1);
+            sketch.capacitor(at(k + 1, 0), at(k + 1, 1), ("C" + index).c_str(), "1", 1);
+            sketch.ground(at(k + 1, 1));
+        }
+        sketch.voltageTag(at(sections, 0), at(sections, 1), "Vout");
+        const std::filesystem::path file = fixture.folder().file("ladder.crc");
+        sketch.document.setPath(file);
+        EXPECT_TRUE(sketch.document.commit(true).ok());
+        document = fixture.app().docManager().open(FilePaths::toQString(file));
+    }
+
+    CompileCircuitDialog &dialog() { return fixture.app().frame().compileDialog(); }
+
+    AppFixture fixture;
+    TCircuitDocument *document = nullptr;
+};
+
+TEST_F(CompileDialogTest, CountsAndBarsReachTheirEndsOnALadder)
+{
+    ASSERT_NE(document, nullptr);
+    int reports = 0;
+    QObject::connect(&dialog(), &CompileCircuitDialog::refreshed, [&] { ++reports; });
+    compileCircuit(*document);
+
+    EXPECT_GT(reports, sections);
+    EXPECT_NE(matrixLid(*document), nullptr);
+    EXPECT_EQ(dialog().netlistBar().value(), 100);
+    EXPECT_EQ(dialog().formulationBar().value(), 100);
+    EXPECT_EQ(dialog().solutionBar().value(), 100);
+    // Every node between two sections is solved for; the source fixes the first.
+    EXPECT_EQ(dialog().nodesText().text(), QString::number(sections));
+    EXPECT_EQ(dialog().independentText().text(), "1");
+    EXPECT_EQ(dialog().dependentText().text(), "0");
+    EXPECT_EQ(dialog().errorsText().text(), "0");
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(fixture.app().frame().messageViewFor(*document), nullptr);
+}
+
+TEST_F(CompileDialogTest, CancelDuringTheSolveLeavesOneInterruptInTheMessageView)
+{
+    ASSERT_NE(document, nullptr);
+    bool cancelled = false;
+    QObject::connect(&dialog(), &CompileCircuitDialog::refreshed, [&] {
+        if (!cancelled && dialog().solutionBar().value() > 0) {
+            cancelled = true;
+            dialog().cancelButton().click();
+        }
+    });
+    compileCircuit(*document);
+
+    ASSERT_TRUE(cancelled);
+    EXPECT_LT(dialog().solutionBar().value(), 100);
+    ASSERT_EQ(document->messages().count(), 1);
+    EXPECT_STREQ(document->messages()[0]->text().text(), "User Interrupt");
+    EXPECT_EQ(matrixLid(*document), nullptr);
+    EXPECT_EQ(circuitSolution(*document), nullptr);
+    const MessageView *view = fixture.app().frame().messageViewFor(*document);
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->count(), 1);
+    EXPECT_EQ(view->item(0)->text(), "User Interrupt");
+}
+
+TEST_F(CompileDialogTest, InputToOtherWindowsIsBlockedWhileTheCompileRuns)
+{
+    ASSERT_NE(document, nullptr);
+    TCircuitView *view = fixture.activeView();
+    document->selectAll(true);
+    const int things = document->thingCount();
+    bool tried = false;
+    QObject::connect(&dialog(), &CompileCircuitDialog::refreshed, [&] {
+        if (tried)
+            return;
+        tried = true;
+        QTest::keyClick(view, Qt::Key_Delete);
+        clickMouse(view->viewport(), QPoint(5, 5));
+    });
+    compileCircuit(*document);
+    ASSERT_TRUE(tried);
+    EXPECT_EQ(document->thingCount(), things);
+    EXPECT_EQ(document->selectedCount(), things);
+
+    // Afterwards the same key reaches the view again.
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(document->thingCount(), 0);
+}
+
+TEST(CompileDialog, QuickCompileShowsNoDialog)
+{
+    AppFixture fixture;
+    TCircuitDocument *document = fixture.app().docManager().open(exampleFile("rc-lowpass.crc"));
+    ASSERT_NE(document, nullptr);
+    compileCircuit(*document);
+    EXPECT_NE(matrixLid(*document), nullptr);
+    EXPECT_FALSE(fixture.app().frame().compileDialog().wasShown());
+}
+
+} // namespace
