@@ -215,9 +215,26 @@ void TZenodyneDecMDIFrame::showMessageView(TCircuitDocument &document)
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setWindowTitle(ShellTexts::messagesCaption(m_app.docManager().title(document)));
         window->show();
+        placeUnderCircuitView(document, *window);
     }
     m_client->setActiveSubWindow(window);
     window->raise();
+}
+
+// A new message view takes the lower third of the client area and its circuit view the rest,
+// so that the messages and the things they name are seen together.
+void TZenodyneDecMDIFrame::placeUnderCircuitView(const TCircuitDocument &document,
+                                                 QMdiSubWindow &messages)
+{
+    TZenodyneMDIChild *circuit = childFor(document);
+    if (!circuit)
+        return;
+    const QSize area = m_client->viewport()->size();
+    const int split = area.height() * 2 / 3;
+    circuit->showNormal();
+    messages.showNormal();
+    circuit->setGeometry(0, 0, area.width(), split);
+    messages.setGeometry(0, split, area.width(), area.height() - split);
 }
 
 void TZenodyneDecMDIFrame::showMessageSubject(TCircuitDocument &document, const QString &message)

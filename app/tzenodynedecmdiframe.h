@@ -69,6 +69,7 @@ private:
     void showView(TCircuitDocument *document);
     void closeViewsOf(TCircuitDocument *document);
     QMdiSubWindow *messageWindowFor(const TCircuitDocument &document) const;
+    void placeUnderCircuitView(const TCircuitDocument &document, QMdiSubWindow &messages);
     void showMessageSubject(TCircuitDocument &document, const QString &message);
     void activeViewChanged();
     void updateFileMenu();

@@ -64,7 +64,7 @@ TEST_F(CompileDialogTest, CountsAndBarsReachTheirEndsOnALadder)
     EXPECT_EQ(dialog().netlistBar().value(), 100);
     EXPECT_EQ(dialog().formulationBar().value(), 100);
     EXPECT_EQ(dialog().solutionBar().value(), 100);
-    // Every node between two sections is solved for; the source fixes the first.
+    // The nodes behind the 40 resistors are solved for.
     EXPECT_EQ(dialog().nodesText().text(), QString::number(sections));
     EXPECT_EQ(dialog().independentText().text(), "1");
     EXPECT_EQ(dialog().dependentText().text(), "0");

@@ -52,6 +52,10 @@ TEST_F(MessageViewTest, ListsTheMessagesInOrderInOneViewBroughtToTheTop)
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(linesOf(*view), (QStringList{"first", "second"}));
     EXPECT_EQ(view->parentWidget()->windowTitle(), "Messages : rc-lowpass.crc");
+    // It opens under the circuit view, which gives it the lower third of the area.
+    const QRect circuit = frame().childFor(document)->geometry();
+    EXPECT_EQ(view->parentWidget()->geometry().top(), circuit.bottom() + 1);
+    EXPECT_EQ(circuit.height(), frame().client().viewport()->height() * 2 / 3);
 
     // Adding does not refresh; showing again refreshes the same view, on top.
     document.addMessage("third");
