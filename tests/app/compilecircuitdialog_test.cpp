@@ -9,6 +9,7 @@
 #include <compile/documentcompile.h>
 #include <filepaths.h>
 #include <support/circuitsketch.h>
+#include <tools/toolcircuits.h>
 
 #include <QLabel>
 #include <QProgressBar>
@@ -16,8 +17,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace {
 
@@ -31,15 +30,7 @@ protected:
     CompileDialogTest()
     {
         CircuitSketch sketch;
-        sketch.ground(at(0, 1));
-        sketch.voltageSource(at(0, 1), at(0, 0), "V1");
-        for (int k = 0; k < sections; ++k) {
-            const std::string index = std::to_string(k + 1);
-            sketch.resistor(at(k, 0), at(k + 1, 0), ("R" + index).c_str(), "1", 1);
-            sketch.capacitor(at(k + 1, 0), at(k + 1, 1), ("C" + index).c_str(), "1", 1);
-            sketch.ground(at(k + 1, 1));
-        }
-        sketch.voltageTag(at(sections, 0), at(sections, 1), "Vout");
+        ToolCircuits::rcLadder(sketch, sections);
         const std::filesystem::path file = fixture.folder().file("ladder.crc");
         sketch.document.setPath(file);
         EXPECT_TRUE(sketch.document.commit(true).ok());
