@@ -69,9 +69,7 @@ void CircuitEditorMenus::createViewMenu(QMenuBar &menuBar, QAction *insertBefore
         m_commands[command] = action;
     }
     m_viewMenu->addSeparator();
-    // The message view comes with the compile.
     m_messages = m_viewMenu->addAction(QStringLiteral("&Messages"));
-    m_messages->setEnabled(false);
     m_viewMenu->addSeparator();
     m_zoomIn = m_viewMenu->addAction(QStringLiteral("Zoom &In\tCtrl+="));
     m_zoomIn->setShortcuts({QKeySequence("Ctrl+="), QKeySequence("Ctrl++")});
@@ -151,7 +149,7 @@ void CircuitEditorMenus::update()
     }
     for (const auto &[command, action] : m_objectCommands)
         action->setEnabled(active && m_view->editor().isEnabled(command));
-    for (QAction *action : {m_zoomIn, m_zoomOut, m_zoomFit, m_font, m_screenColors,
+    for (QAction *action : {m_messages, m_zoomIn, m_zoomOut, m_zoomFit, m_font, m_screenColors,
                             m_printingColors, m_documentOptions, m_numeric})
         action->setEnabled(active);
 }

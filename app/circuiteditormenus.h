@@ -33,6 +33,7 @@ public:
     QMenu *contextMenu() const { return m_context; }
     QAction *action(EditCommand command) const { return m_commands.at(command); }
 
+    QAction *messagesAction() const { return m_messages; }
     QAction *fontAction() const { return m_font; }
     QAction *screenColorsAction() const { return m_screenColors; }
     QAction *printingColorsAction() const { return m_printingColors; }

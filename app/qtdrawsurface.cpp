@@ -1,7 +1,12 @@
 #include "qtdrawsurface.h"
 
+#include "rtf/rtfreader.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
 #include <QPainter>
 #include <QPolygonF>
+#include <QTextDocument>
 
 #include <cmath>
 
@@ -141,6 +146,33 @@ void QtDrawSurface::drawText(Point at, std::string_view text, TextHAlign hAlign,
     m_painter.setPen(m_textColor);
     m_painter.drawText(QPointF(x, baseline), qtText);
     m_painter.setPen(pen);
+}
+
+bool QtDrawSurface::drawRichText(const Rect &frame, std::string_view rtf, const Color &color)
+{
+    static QImage screen = [] {
+        QImage device(1, 1, QImage::Format_ARGB32);
+        constexpr int dotsPerMetreAt96Dpi = 3780;
+        device.setDotsPerMeterX(dotsPerMetreAt96Dpi);
+        device.setDotsPerMeterY(dotsPerMetreAt96Dpi);
+        return device;
+    }();
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&screen);
+    document.setDocumentMargin(0);
+    document.setDefaultFont(m_font);
+    RtfReader::read(rtf, document);
+    const QRectF clip(0, 0, frame.width(), frame.height());
+    document.setTextWidth(clip.width());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, toQColor(color));
+    context.clip = clip;
+    m_painter.save();
+    m_painter.translate(frame.left, frame.top);
+    m_painter.setClipRect(clip, Qt::IntersectClip);
+    document.documentLayout()->draw(&m_painter, context);
+    m_painter.restore();
+    return true;
 }
 
 Size QtDrawSurface::textExtent(std::string_view text) const

@@ -28,6 +28,9 @@ public:
     void drawEllipse(const Rect &bounds) override;
     void drawPolyline(std::span<const Point> points) override;
     void drawText(Point at, std::string_view text, TextHAlign hAlign, TextVAlign vAlign) override;
+    // Laid out as on a 96-dpi screen, where a sheet unit is a pixel at zoom 1, so that the text
+    // keeps its size against the symbols on every device (window, PNG, SVG, PDF).
+    bool drawRichText(const Rect &frame, std::string_view rtf, const Color &color) override;
 
     Size textExtent(std::string_view text) const override;
     TextMetrics textMetrics() const override;

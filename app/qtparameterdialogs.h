@@ -2,16 +2,14 @@
 
 #include <model/parameterdialogs.h>
 
-// The parameter dialogs of the desktop program. The text blocks' "Text Box Editor" exists;
-// until the other dialogs do, they answer Cancel: a double click changes nothing, and an
-// inserted tool keeps its defaults.
+// The parameter dialogs of the desktop program, each opened modally over the active window.
+// The analysis tools' dialogs are not here yet: an inserted tool keeps its defaults.
 class QtParameterDialogs : public ParameterDialogs
 {
 public:
-    bool passCompDialog(PassCompDialogData &) override { return false; }
-    bool indepSrcDialog(NameSideDialogData &) override { return false; }
-    bool depSrcDialog(DepSrcDialogData &) override { return false; }
-    bool circTagDialog(NameSideDialogData &) override { return false; }
-    // Opens the editor over the active window; answers whether OK stored the text.
+    bool passCompDialog(PassCompDialogData &data) override;
+    bool indepSrcDialog(NameSideDialogData &data) override;
+    bool depSrcDialog(DepSrcDialogData &data) override;
+    bool circTagDialog(NameSideDialogData &data) override;
     bool textBoxEditor(TextBoxEditorData &data) override;
 };

@@ -40,4 +40,10 @@ inline QString editorCaption(const QString &title)
     return QStringLiteral("Circuit Editor : %1[*]").arg(title);
 }
 
+// The caption of a message view; %1 is the document's title.
+inline QString messagesCaption(const QString &title)
+{
+    return QStringLiteral("Messages : %1").arg(title);
+}
+
 } // namespace ShellTexts

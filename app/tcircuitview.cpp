@@ -272,6 +272,14 @@ void TCircuitView::showSheetStart()
     viewport()->update();
 }
 
+bool TCircuitView::showThingsNamedIn(const QString &message)
+{
+    const bool shown = m_editor.showThingsNamedIn(message.toStdString(),
+                                                  {viewport()->width(), viewport()->height()});
+    afterEditorStep();
+    return shown;
+}
+
 void TCircuitView::zoomToFit()
 {
     m_editor.fitView({viewport()->width(), viewport()->height()});

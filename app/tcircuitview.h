@@ -44,6 +44,9 @@ public:
     void zoomToFit();
     // Shows the sheet at its natural size from the top-left corner of its things.
     void showSheetStart();
+    // Selects the things a compile message names and scrolls them into the middle of the
+    // view; answers false when the message names none.
+    bool showThingsNamedIn(const QString &message);
 
     void notify(DocumentNotification code, int argument) override;
 

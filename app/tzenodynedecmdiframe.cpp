@@ -2,10 +2,12 @@
 
 #include "circuiteditormenus.h"
 #include "colorlistdialog.h"
+#include "compilecircuitdialog.h"
 #include "documentoptionsdialog.h"
 #include "drawingsettings.h"
 #include "exportimagesdialog.h"
 #include "filepaths.h"
+#include "messageview.h"
 #include "numericparametersdialog.h"
 #include "palettetoolbar.h"
 #include "recentfiles.h"
@@ -37,6 +39,7 @@ TZenodyneDecMDIFrame::TZenodyneDecMDIFrame(TZenodyneApp &app)
     : m_app(app)
     , m_client(new TZenodyneMDIClient(this))
     , m_toolBar(new PaletteToolBar(app.palette(), this))
+    , m_compileDialog(new CompileCircuitDialog(this))
     , m_sheetPoint(new QLabel(this))
 {
     setWindowTitle(ShellTexts::applicationName());
@@ -60,6 +63,8 @@ TZenodyneDecMDIFrame::TZenodyneDecMDIFrame(TZenodyneApp &app)
     connect(&docManager, &TDocManager::documentStateChanged, this, [this](TCircuitDocument *doc) {
         if (TZenodyneMDIChild *child = childFor(*doc))
             child->updateCaption();
+        if (QMdiSubWindow *messages = messageWindowFor(*doc))
+            messages->setWindowTitle(ShellTexts::messagesCaption(m_app.docManager().title(*doc)));
     });
     connect(m_client, &QMdiArea::subWindowActivated, this,
             &TZenodyneDecMDIFrame::activeViewChanged);
@@ -71,7 +76,12 @@ TZenodyneDecMDIFrame::TZenodyneDecMDIFrame(TZenodyneApp &app)
 
 TZenodyneDecMDIFrame::~TZenodyneDecMDIFrame()
 {
-    // The subwindows (and their views) go before the documents they show.
+    // The subwindows (and their views) go before the documents they show, and the documents
+    // forget the dialog and the message views.
+    for (const auto &document : m_app.docManager().documents()) {
+        document->setCompileMonitor(nullptr);
+        document->setMessageViewHook(nullptr);
+    }
     disconnect(m_client, nullptr, this, nullptr);
     for (QMdiSubWindow *window : m_client->subWindowList())
         delete window;
@@ -144,6 +154,10 @@ void TZenodyneDecMDIFrame::createHelpMenu()
 
 void TZenodyneDecMDIFrame::connectOptions()
 {
+    connect(m_editorMenus->messagesAction(), &QAction::triggered, this, [this] {
+        if (TCircuitView *view = activeView())
+            view->document().showMessageView();
+    });
     connect(m_editorMenus->fontAction(), &QAction::triggered, this,
             &TZenodyneDecMDIFrame::chooseFont);
     connect(m_editorMenus->screenColorsAction(), &QAction::triggered, this,
@@ -174,8 +188,68 @@ TZenodyneMDIChild *TZenodyneDecMDIFrame::childFor(const TCircuitDocument &docume
     return nullptr;
 }
 
+MessageView *TZenodyneDecMDIFrame::messageViewFor(const TCircuitDocument &document) const
+{
+    QMdiSubWindow *window = messageWindowFor(document);
+    return window ? static_cast<MessageView *>(window->widget()) : nullptr;
+}
+
+QMdiSubWindow *TZenodyneDecMDIFrame::messageWindowFor(const TCircuitDocument &document) const
+{
+    for (QMdiSubWindow *window : m_client->subWindowList()) {
+        const auto *view = qobject_cast<MessageView *>(window->widget());
+        if (view && &view->document() == &document)
+            return window;
+    }
+    return nullptr;
+}
+
+void TZenodyneDecMDIFrame::showMessageView(TCircuitDocument &document)
+{
+    QMdiSubWindow *window = messageWindowFor(document);
+    if (!window) {
+        auto *view = new MessageView(document);
+        connect(view, &MessageView::messageChosen, this,
+                [this, &document](const QString &text) { showMessageSubject(document, text); });
+        window = m_client->addSubWindow(view);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setWindowTitle(ShellTexts::messagesCaption(m_app.docManager().title(document)));
+        window->show();
+        placeUnderCircuitView(document, *window);
+    }
+    m_client->setActiveSubWindow(window);
+    window->raise();
+}
+
+// A new message view takes the lower third of the client area and its circuit view the rest,
+// so that the messages and the things they name are seen together.
+void TZenodyneDecMDIFrame::placeUnderCircuitView(const TCircuitDocument &document,
+                                                 QMdiSubWindow &messages)
+{
+    TZenodyneMDIChild *circuit = childFor(document);
+    if (!circuit)
+        return;
+    const QSize area = m_client->viewport()->size();
+    const int split = area.height() * 2 / 3;
+    circuit->showNormal();
+    messages.showNormal();
+    circuit->setGeometry(0, 0, area.width(), split);
+    messages.setGeometry(0, split, area.width(), area.height() - split);
+}
+
+void TZenodyneDecMDIFrame::showMessageSubject(TCircuitDocument &document, const QString &message)
+{
+    TZenodyneMDIChild *child = childFor(document);
+    if (!child)
+        return;
+    if (child->view().showThingsNamedIn(message))
+        m_client->setActiveSubWindow(child);
+}
+
 void TZenodyneDecMDIFrame::showView(TCircuitDocument *document)
 {
+    document->setCompileMonitor(m_compileDialog);
+    document->setMessageViewHook([this](TCircuitDocument &shown) { showMessageView(shown); });
     auto *view = new TCircuitView(*document, m_app.palette(), m_app.clipboard(),
                                   m_app.parameterDialogs(), m_app.drawingSettings());
     auto *child = new TZenodyneMDIChild(view, m_app.docManager());
@@ -202,6 +276,8 @@ void TZenodyneDecMDIFrame::closeViewsOf(TCircuitDocument *document)
     TZenodyneMDIChild *child = childFor(*document);
     if (child && !child->isClosing())
         child->closeWithoutPrompt();
+    // The message view goes at once: it listens to the document, which goes next.
+    delete messageWindowFor(*document);
 }
 
 void TZenodyneDecMDIFrame::activeViewChanged()

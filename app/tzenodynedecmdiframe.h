@@ -3,9 +3,12 @@
 #include <QMainWindow>
 
 class CircuitEditorMenus;
+class CompileCircuitDialog;
+class MessageView;
 class PaletteToolBar;
 class QAction;
 class QLabel;
+class QMdiSubWindow;
 class QMenu;
 class TCircuitDocument;
 class TCircuitView;
@@ -29,6 +32,11 @@ public:
     PaletteToolBar &paletteToolBar() const { return *m_toolBar; }
     TCircuitView *activeView() const;
     TZenodyneMDIChild *childFor(const TCircuitDocument &document) const;
+    // The message view of a document, null when none is open.
+    MessageView *messageViewFor(const TCircuitDocument &document) const;
+    // Brings the document's message view to the top, opening one when there is none.
+    void showMessageView(TCircuitDocument &document);
+    CompileCircuitDialog &compileDialog() const { return *m_compileDialog; }
     QMenu *fileMenu() const { return m_fileMenu; }
     QMenu *windowMenu() const { return m_windowMenu; }
     QMenu *helpMenu() const { return m_helpMenu; }
@@ -60,6 +68,9 @@ private:
     void connectOptions();
     void showView(TCircuitDocument *document);
     void closeViewsOf(TCircuitDocument *document);
+    QMdiSubWindow *messageWindowFor(const TCircuitDocument &document) const;
+    void placeUnderCircuitView(const TCircuitDocument &document, QMdiSubWindow &messages);
+    void showMessageSubject(TCircuitDocument &document, const QString &message);
     void activeViewChanged();
     void updateFileMenu();
     void updateRecentFiles();
@@ -77,6 +88,7 @@ private:
     TZenodyneMDIClient *m_client;
     PaletteToolBar *m_toolBar;
     CircuitEditorMenus *m_editorMenus = nullptr;
+    CompileCircuitDialog *m_compileDialog;
     QLabel *m_sheetPoint;
     QMenu *m_fileMenu = nullptr;
     QMenu *m_windowMenu = nullptr;

@@ -60,6 +60,11 @@ public:
     virtual void drawText(Point at, std::string_view text, TextHAlign hAlign, TextVAlign vAlign)
         = 0;
 
+    // Draws a Rich Text Format document laid out to the width of the frame and cut at its
+    // edges, in the given colour where the text asks for none. A surface that cannot render
+    // rich text answers false, and the caller draws the plain text instead.
+    virtual bool drawRichText(const Rect &, std::string_view, const Color &) { return false; }
+
     virtual Size textExtent(std::string_view text) const = 0;
     virtual TextMetrics textMetrics() const = 0;
 

@@ -3,6 +3,7 @@
 #include "boundssurface.h"
 #include "editorclipboard.h"
 #include "gridsnap.h"
+#include "messagesubject.h"
 #include "palette.h"
 #include "sheetthings.h"
 
@@ -284,6 +285,27 @@ void CircuitEditor::run(EditCommand command)
         m_document.notifyListeners(DocumentNotification::CircuitChanged);
         break;
     }
+}
+
+bool CircuitEditor::showThingsNamedIn(std::string_view message, Size window)
+{
+    const std::vector<CircThing *> named = thingsNamedIn(m_document, message);
+    if (named.empty())
+        return false;
+    dropPending();
+    m_document.selectAll(false);
+    Rect area = named.front()->boundingRect();
+    for (CircThing *thing : named) {
+        thing->setSelected(true);
+        area = area.united(thing->boundingRect());
+    }
+    const double zoom = m_transform.zoom();
+    m_transform.setScrollPosition(
+        {area.left + area.width() / 2 - static_cast<std::int32_t>(window.width / (2 * zoom)),
+         area.top + area.height() / 2 - static_cast<std::int32_t>(window.height / (2 * zoom))});
+    m_repaint.addWhole();
+    m_document.notifyListeners(DocumentNotification::CircuitChanged);
+    return true;
 }
 
 bool CircuitEditor::isEnabled(ObjectCommand command) const

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class EditorClipboard;
 class Palette;
@@ -82,6 +83,11 @@ public:
     // Text, hint and enabled state; Undo and Redo name the entry they would take back or do.
     EditMenuItem menuItem(EditCommand command) const;
     void run(EditCommand command);
+
+    // A double click on a compile message: the things it names become the selection and are
+    // centred in a window of the given size. Answers false, changing nothing, when the message
+    // names no thing of the sheet.
+    bool showThingsNamedIn(std::string_view message, Size window);
 
     // The "Object" menu, for the thing under the pointer at the last right click.
     bool isEnabled(ObjectCommand command) const;

@@ -17,6 +17,10 @@ public:
     void drawEllipse(const Rect &bounds) override;
     void drawPolyline(std::span<const Point> points) override;
     void drawText(Point at, std::string_view text, TextHAlign hAlign, TextVAlign vAlign) override;
+    bool drawRichText(const Rect &frame, std::string_view rtf, const Color &color) override
+    {
+        return m_target.drawRichText(shifted(frame), rtf, color);
+    }
     Size textExtent(std::string_view text) const override { return m_target.textExtent(text); }
     TextMetrics textMetrics() const override { return m_target.textMetrics(); }
 

@@ -5,7 +5,7 @@
 PassCompDialogData PassCompDialogData::from(const PassComp &component)
 {
     return {NameSideDialogData::from(component), std::string(component.value().view()),
-            component.units().labels(), component.unitIndex()};
+            &component.units(), component.unitIndex()};
 }
 
 void PassCompDialogData::applyTo(PassComp &component) const

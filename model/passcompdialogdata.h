@@ -2,18 +2,17 @@
 
 #include <model/fwd.h>
 #include <model/namesidedialogdata.h>
+#include <model/unitscale.h>
 
-#include <span>
 #include <string>
-#include <string_view>
 
 // "Component Parameters": name, value text, unit drop-down and label position.
 struct PassCompDialogData
 {
     NameSideDialogData label;
     std::string value;
-    // The drop-down's entries, the component class's unit labels.
-    std::span<const std::string_view> unitLabels;
+    // The drop-down's entries: the unit labels of the component's class, with their factors.
+    const UnitScale *units = nullptr;
     int unitIndex = 0;
 
     static PassCompDialogData from(const PassComp &component);

@@ -44,7 +44,8 @@ bool TextBlock::editParameters(ParameterDialogs &dialogs)
 }
 
 // The frame is drawn dotted while the block is selected or shows no text, so that an empty
-// block can still be found on the sheet.
+// block can still be found on the sheet. The text is drawn as rich text where the surface can,
+// as its plain text otherwise.
 void TextBlock::paint(DrawSurface &surface) const
 {
     const std::string plain = rtfPlainText(m_text);
@@ -53,6 +54,17 @@ void TextBlock::paint(DrawSurface &surface) const
         surface.setPen(bodyPen(ColorRole::Component, PenStyle::Dot));
         surface.drawRect(box);
     }
+    const Rect inner{SheetGeometry::saturate(std::int64_t{box.left} + margin),
+                     SheetGeometry::saturate(std::int64_t{box.top} + margin),
+                     SheetGeometry::saturate(std::int64_t{box.right} - margin),
+                     SheetGeometry::saturate(std::int64_t{box.bottom} - margin)};
+    if (!surface.drawRichText(inner, m_text, roleColor(ColorRole::Font)))
+        paintPlainText(surface, plain);
+}
+
+void TextBlock::paintPlainText(DrawSurface &surface, const std::string &plain) const
+{
+    const Rect box = rect();
     const int width = static_cast<int>(std::int64_t{box.right} - box.left) - 2 * margin;
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -6,7 +6,8 @@
 #include <string_view>
 
 // Free text on the sheet. The text is a Rich Text Format document, edited in the text box
-// editor; the sheet shows its plain text wrapped into the block's rectangle.
+// editor; the sheet shows it in the block's rectangle, as rich text where the surface can draw
+// it, otherwise as its plain text wrapped into the rectangle.
 class TextBlock : public CircTool
 {
     ZENODYNE_STREAMABLE(TextBlock, 1)
@@ -23,5 +24,8 @@ public:
     void setText(std::string_view rtf) { m_text.assign(rtf); }
 
 private:
+    // Word-wrapped to the block's width, line by line while a whole line fits.
+    void paintPlainText(DrawSurface &surface, const std::string &plain) const;
+
     std::string m_text;
 };

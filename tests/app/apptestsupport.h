@@ -4,11 +4,14 @@
 #include <support/tempfolder.h>
 #include <tzenodyneapp.h>
 
+#include <QApplication>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -54,3 +57,15 @@ QString exampleFile(const char *name);
 // Clicks, presses and drags of the left button on a widget, with the moves between them.
 void dragMouse(QWidget *widget, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {});
 void clickMouse(QWidget *widget, QPoint at, Qt::KeyboardModifiers modifiers = {});
+
+// Acts on the modal dialog of the given class as soon as it runs (the next event round after
+// the call): a test arms it before it triggers what opens the dialog.
+template<typename Dialog>
+void whenModal(std::function<void(Dialog &)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *dialog = dynamic_cast<Dialog *>(QApplication::activeModalWidget());
+        if (dialog)
+            act(*dialog);
+    });
+}

@@ -104,4 +104,37 @@ TEST(QtDrawSurface, TextAlignsAgainstItsPointAndMeasuresInTheFont)
     EXPECT_NEAR(ink.bottom() + 1, 10 + metrics.ascent(), 1.5);
 }
 
+// Bold text with no colour of its own, longer than its frame holds.
+QImage richTextImage(int dotsPerMetre)
+{
+    QImage image = blankImage();
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    QPainter painter(&image);
+    QtDrawSurface surface(painter, testFont());
+    EXPECT_TRUE(surface.drawRichText(
+        {10, 10, 60, 40},
+        "{\\rtf1{\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs24\\b WWWWWWWWWW\\par W\\par}", red));
+    return image;
+}
+
+TEST(QtDrawSurface, RichTextStaysInItsFrameAtTheSameSizeOnEveryDevice)
+{
+    const QImage screen = richTextImage(3780);
+    const QRect ink = inkBounds(screen);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(QRect(10, 10, 50, 30).contains(ink))
+        << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+    // The long word wraps to the frame's width and runs out at its bottom edge.
+    EXPECT_EQ(ink.bottom(), 39);
+    bool pureRed = false;
+    for (int y = ink.top(); y <= ink.bottom(); ++y) {
+        for (int x = ink.left(); x <= ink.right(); ++x)
+            pureRed = pureRed || screen.pixelColor(x, y) == QColor(255, 0, 0);
+    }
+    EXPECT_TRUE(pureRed);
+    // A printer's resolution lays the text out as the screen does.
+    EXPECT_EQ(inkBounds(richTextImage(23622)), ink);
+}
+
 } // namespace

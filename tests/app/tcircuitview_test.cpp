@@ -2,10 +2,12 @@
 
 #include <circuiteditormenus.h>
 #include <palettetoolbar.h>
+#include <passcompdialog.h>
 #include <tcircuitview.h>
 #include <tdocmanager.h>
 #include <tzenodynedecmdiframe.h>
 
+#include <common/opstream.h>
 #include <editor/palette.h>
 #include <model/resistor.h>
 #include <model/tcircuitdocument.h>
@@ -13,7 +15,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -29,6 +33,14 @@ const QPoint top(31, 51);     // (30, 50)
 const QPoint bottom(33, 108); // (30, 110)
 const QPoint middle(30, 80);  // on the resistor between them
 const QPoint right(92, 80);   // three grid cells to the right
+
+// The thing's record as the file and the clipboard write it.
+std::vector<std::uint8_t> recordOf(const CircThing &thing)
+{
+    opstream os;
+    os.writePointer(&thing);
+    return os.takeBytes();
+}
 
 std::vector<Point> pointsOf(const CircThing &thing)
 {
@@ -180,6 +192,36 @@ TEST_F(CircuitViewTest, StatusBarShowsTheSheetPointUnderThePointer)
         return label->text() == QStringLiteral("45, 67");
     });
     EXPECT_TRUE(shown);
+}
+
+TEST_F(CircuitViewTest, DoubleClickModifiesThroughTheDialogAndUndoRestoresTheRecord)
+{
+    insertResistorByDrag();
+    keyClick(Qt::Key_Escape);
+    const TCircuitDocument &document = view->document();
+    const std::vector<std::uint8_t> before = recordOf(*document.components()[0]);
+
+    whenModal<PassCompDialog>([](PassCompDialog &dialog) {
+        EXPECT_EQ(dialog.valueEdit().text(), "0");
+        QTest::keyClicks(&dialog.nameEdit(), QStringLiteral("R5"));
+        QTest::keyClicks(&dialog.valueEdit(), QStringLiteral("4.7"));
+        dialog.unitBox().setCurrentIndex(1);
+        dialog.accept();
+    });
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, middle);
+    ASSERT_EQ(document.components().count(), 1);
+    const auto &modified = dynamic_cast<const Resistor &>(*document.components()[0]);
+    EXPECT_EQ(modified.name(), "R5");
+    EXPECT_EQ(modified.value(), "4.7");
+    EXPECT_EQ(modified.unitIndex(), 1);
+    EXPECT_EQ(document.undoName(), std::optional<std::string_view>("Modification"));
+    const std::vector<std::uint8_t> after = recordOf(modified);
+    EXPECT_NE(after, before);
+
+    view->run(EditCommand::Undo);
+    EXPECT_EQ(recordOf(*document.components()[0]), before);
+    view->run(EditCommand::Redo);
+    EXPECT_EQ(recordOf(*document.components()[0]), after);
 }
 
 } // namespace

@@ -528,4 +528,26 @@ TEST(CircuitEditorOverlay, PaintDrawsTheThingsThatMayReachIntoTheClip)
     EXPECT_TRUE(nameDrawn);
 }
 
+TEST(CircuitEditorMessages, MessageSelectsAndCentresTheThingsItNames)
+{
+    EditorBench bench;
+    bench.sketch.resistor({110, 110}, {190, 110}, "R1", "1");
+    bench.sketch.voltageTag({510, 510}, {510, 590}, "Vout");
+    bench.sketch.tool({1000, 1000}, {1200, 1100}, "Vout");
+    bench.sketch.resistor({110, 210}, {190, 210}, "Rx", "1").setSelected(true);
+
+    // The tag and the tool share the name: both are shown, centred in a 400 x 300 window.
+    EXPECT_TRUE(bench.editor.showThingsNamedIn(
+        "A Circuit Tool and a Circuit Tag are using the name : Vout", {400, 300}));
+    EXPECT_EQ(bench.selectionPattern(), "0011");
+    // Bounding rectangles (470,470)-(550,630) and (960,960)-(1240,1140): centre (855,805).
+    EXPECT_EQ(bench.editor.transform().scrollPosition(), (Point{655, 655}));
+
+    // The first word that names a thing decides; words of the text itself name nothing.
+    EXPECT_TRUE(bench.editor.showThingsNamedIn("Resistor R1 has null value", {400, 300}));
+    EXPECT_EQ(bench.selectionPattern(), "1000");
+    EXPECT_FALSE(bench.editor.showThingsNamedIn("User Interrupt", {400, 300}));
+    EXPECT_EQ(bench.selectionPattern(), "1000");
+}
+
 } // namespace

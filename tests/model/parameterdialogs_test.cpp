@@ -1,5 +1,6 @@
 #include "modeltestsupport.h"
 
+#include <model/basevaluehint.h>
 #include <model/capacitor.h>
 #include <model/circtool.h>
 #include <model/currenttag.h>
@@ -36,8 +37,8 @@ TEST(PassCompDialog, ShowsTheComponentAndStoresWhatIsConfirmed)
         EXPECT_EQ(data.label.name, "C1");
         EXPECT_EQ(data.value, "10");
         EXPECT_EQ(data.unitIndex, 1);
-        EXPECT_EQ(data.unitLabels.size(), 4u);
-        EXPECT_EQ(data.unitLabels[2], "mF");
+        EXPECT_EQ(data.units->count(), 4);
+        EXPECT_EQ(data.units->label(2), "mF");
         data.label.name = " C 2";
         data.value = "47n";
         data.unitIndex = 2;
@@ -191,4 +192,14 @@ TEST(DepSrcDialog, NewSourceHasNoDependenciesAndZeroGains)
     EXPECT_TRUE(data.entries.empty());
     EXPECT_EQ(data.gainNumerator, "0");
     EXPECT_EQ(data.gainDenominator, "0");
+}
+
+TEST(PassCompDialog, ValueHintShowsWhatIsStoredInTheBaseUnit)
+{
+    EXPECT_EQ(baseValueHint("4.7", UnitScale::capacitor(), 1), "= 4.7e-06 F");
+    // The number text drops what follows the number and the unit factor applies.
+    EXPECT_EQ(baseValueHint("12k", UnitScale::resistor(), 1), "= 12000 ohm");
+    EXPECT_EQ(baseValueHint("abc", UnitScale::inductor(), 2), "= 0 H");
+    EXPECT_EQ(baseValueHint(" 1e3x", UnitScale::inductor(), 5), "= 1000000000 H");
+    EXPECT_EQ(baseValueHint("0.33", UnitScale::capacitor(), 0), "= 3.3e-13 F");
 }

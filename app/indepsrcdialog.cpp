@@ -1,0 +1,6 @@
+#include "indepsrcdialog.h"
+
+IndepSrcDialog::IndepSrcDialog(NameSideDialogData &label, QWidget *parent)
+    : ParameterDialog(QStringLiteral("Independent Source Parameters"), label, parent)
+{
+}
