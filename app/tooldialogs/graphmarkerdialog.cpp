@@ -13,25 +13,37 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <initializer_list>
 #include <utility>
 
 namespace {
 
-// A group of radio buttons, each with the number it stands for as its id.
-QButtonGroup *radioGroup(QGroupBox *box, std::initializer_list<std::pair<const char *, int>> items,
-                         int checked)
+// A group of radio buttons for the values, each with its index as its id; the button of the
+// current value is checked.
+template<std::size_t count>
+QButtonGroup *radioGroup(QGroupBox *box, const std::array<const char *, count> &texts,
+                         const std::array<std::int32_t, count> &values, std::int32_t current)
 {
     auto *group = new QButtonGroup(box);
     auto *layout = new QVBoxLayout(box);
-    for (const auto &[text, id] : items) {
-        auto *button = new QRadioButton(QString::fromUtf8(text), box);
-        button->setChecked(id == checked);
-        group->addButton(button, id);
+    for (std::size_t i = 0; i < count; ++i) {
+        auto *button = new QRadioButton(QString::fromUtf8(texts[i]), box);
+        button->setChecked(values[i] == current);
+        group->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
     }
     return group;
 }
+
+// The value of the checked button; a stored value that no button stands for stays.
+template<std::size_t count>
+void readGroup(const QButtonGroup &group, const std::array<std::int32_t, count> &values,
+               std::int32_t &value)
+{
+    if (group.checkedButton())
+        value = values[static_cast<std::size_t>(group.checkedId())];
+}
+
+constexpr std::array<std::int32_t, 5> kindValues = {0, 1, 2, 3, 4};
 
 } // namespace
 
@@ -48,17 +60,13 @@ GraphMarkerDialog::GraphMarkerDialog(GraphMarkerDialogData &dialogData, QWidget 
 {
     setWindowTitle(QStringLiteral("Plot Marker Parameters"));
     auto *kindBox = new QGroupBox(QStringLiteral("Marker"), this);
-    m_kind = radioGroup(kindBox,
-                        {{kindNames[0], 0},
-                         {kindNames[1], 1},
-                         {kindNames[2], 2},
-                         {kindNames[3], 3},
-                         {kindNames[4], 4}},
-                        dialogData.kind);
+    m_kind = radioGroup(kindBox, kindNames, kindValues, dialogData.kind);
     auto *rowBox = new QGroupBox(QStringLiteral("Label Row"), this);
-    m_row = radioGroup(rowBox, {{"Upper", -1}, {"Middle", 0}, {"Lower", 1}}, dialogData.labelRow);
+    m_row = radioGroup(rowBox, std::array<const char *, 3>{"Upper", "Middle", "Lower"}, rowValues,
+                       dialogData.labelRow);
     auto *sideBox = new QGroupBox(QStringLiteral("Label Side"), this);
-    m_side = radioGroup(sideBox, {{"Left", -1}, {"Right", 1}}, dialogData.labelSide);
+    m_side = radioGroup(sideBox, std::array<const char *, 2>{"Left", "Right"}, sideValues,
+                        dialogData.labelSide);
 
     const std::pair<QCheckBox *, bool> boxes[] = {{m_visible, dialogData.visible},
                                                   {m_toHorizontal, dialogData.lineToHorizontalAxis},
@@ -96,13 +104,9 @@ void GraphMarkerDialog::accept()
 {
     m_data.position = DialogFields::toStd(m_position->text());
     m_data.target = DialogFields::toStd(m_target->text());
-    // A stored choice that no button stands for stays as it is.
-    for (const auto &[group, value] :
-         {std::pair{m_kind, &m_data.kind}, std::pair{m_row, &m_data.labelRow},
-          std::pair{m_side, &m_data.labelSide}}) {
-        if (group->checkedButton())
-            *value = group->checkedId();
-    }
+    readGroup(*m_kind, kindValues, m_data.kind);
+    readGroup(*m_row, rowValues, m_data.labelRow);
+    readGroup(*m_side, sideValues, m_data.labelSide);
     m_data.visible = m_visible->isChecked();
     m_data.lineToHorizontalAxis = m_toHorizontal->isChecked();
     m_data.lineToVerticalAxis = m_toVertical->isChecked();

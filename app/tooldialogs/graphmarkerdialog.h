@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <array>
+#include <cstdint>
 
 struct GraphMarkerDialogData;
 class QButtonGroup;
@@ -20,11 +21,16 @@ public:
     static constexpr std::array<const char *, 5> kindNames
         = {"Value at Position", "Find Value", "Minimum near Position", "Maximum near Position",
            "Slope at Position"};
+    // The label rows (upper, middle, lower) and sides (left, right) in the order of their
+    // buttons; a button's id is its index.
+    static constexpr std::array<std::int32_t, 3> rowValues = {-1, 0, 1};
+    static constexpr std::array<std::int32_t, 2> sideValues = {-1, 1};
 
     explicit GraphMarkerDialog(GraphMarkerDialogData &dialogData, QWidget *parent = nullptr);
 
     QLineEdit &positionEdit() const { return *m_position; }
     QLineEdit &targetEdit() const { return *m_target; }
+    // Ids are the kinds.
     QButtonGroup &kindButtons() const { return *m_kind; }
     QButtonGroup &rowButtons() const { return *m_row; }
     QButtonGroup &sideButtons() const { return *m_side; }
