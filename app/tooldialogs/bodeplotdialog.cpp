@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using DialogFields::toQt;
 using DialogFields::toStd;
 
@@ -39,12 +41,21 @@ BodePlotDialog::BodePlotDialog(BodePlotDialogData &dialogData, ToolDialogs &dial
     m_list->setRootIsDecorated(false);
     m_list->setIconSize({48, 12});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_list->header()->setStretchLastSection(false);
     for (int row = m_work.rows.lowerIndex(); row <= m_work.rows.upperIndex(); ++row) {
         m_list->addTopLevelItem(
             new QTreeWidgetItem(QStringList{toQt(m_work.rows[row].name.text())}));
         refreshRow(row);
     }
+
+    // Wide enough for every column without scrolling.
+    int width = 8 * fontMetrics().averageCharWidth();
+    for (int column = 1; column < headings.size(); ++column)
+        width += std::max(m_list->iconSize().width(),
+                          fontMetrics().horizontalAdvance(headings[column]))
+                 + 4 * fontMetrics().averageCharWidth();
+    m_list->setMinimumWidth(width);
 
     auto *fields = new QFormLayout;
     fields->addRow(QStringLiteral("Name"), m_name);
@@ -78,7 +89,7 @@ void BodePlotDialog::refreshRow(int row)
     for (std::size_t column = 0; column < bodeLineKinds.size(); ++column) {
         const TPElemParam *line = m_work.shownLine(row, bodeLineKinds[column]);
         item->setIcon(static_cast<int>(column) + 1,
-                      line ? QIcon(TShowLineCtrl::sample(*line, m_list->iconSize())) : QIcon());
+                      line ? QIcon(TShowLineCtrl::sample(line, m_list->iconSize())) : QIcon());
     }
 }
 

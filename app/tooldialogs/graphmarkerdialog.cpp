@@ -86,12 +86,14 @@ GraphMarkerDialog::GraphMarkerDialog(GraphMarkerDialogData &dialogData, QWidget 
     auto *left = new QVBoxLayout;
     left->addLayout(fields);
     left->addWidget(kindBox);
+    left->addStretch();
     auto *right = new QVBoxLayout;
     right->addWidget(showBox);
     auto *label = new QHBoxLayout;
     label->addWidget(rowBox);
     label->addWidget(sideBox);
     right->addLayout(label);
+    right->addStretch();
     auto *columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);

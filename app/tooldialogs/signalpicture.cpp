@@ -20,7 +20,9 @@ void SignalPicture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(),
                      QtDrawSurface::toQColor(DrawColors::current().screen(ColorRole::Background)));
-    const std::unique_ptr<Signal> signal = m_source({0, 0, width() - 1, height() - 1});
+    // Room on the right for the half of the last time label that stands beyond the plot.
+    const int margin = 3 * fontMetrics().averageCharWidth();
+    const std::unique_ptr<Signal> signal = m_source({0, 0, width() - 1 - margin, height() - 1});
     if (!signal)
         return;
     QtDrawSurface surface(painter, font());

@@ -109,6 +109,8 @@ TimePlotDialog::TimePlotDialog(TimePlotDialogData &dialogData, ToolDialogs &dial
         const QSignalBlocker quiet(m_signals);
         m_signals->setCurrentIndex(m_work.selectedSignal());
     });
+    // The first source is selected, so that its signal can be chosen at once.
+    m_sources->setCurrentItem(m_sources->topLevelItem(0));
     connect(m_signals, &QComboBox::activated, this, [this](int choice) {
         m_work.chooseSignal(choice);
         refreshSource(m_work.selectedSource());
@@ -117,8 +119,8 @@ TimePlotDialog::TimePlotDialog(TimePlotDialogData &dialogData, ToolDialogs &dial
 
 void TimePlotDialog::refreshRow(QListWidget &list, int row, const TPElemParam &line)
 {
-    list.item(row)->setIcon(line.shown ? QIcon(TShowLineCtrl::sample(line, list.iconSize()))
-                                       : QIcon());
+    list.item(row)->setIcon(
+        QIcon(TShowLineCtrl::sample(line.shown ? &line : nullptr, list.iconSize())));
 }
 
 void TimePlotDialog::refreshSource(int row)

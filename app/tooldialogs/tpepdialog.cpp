@@ -8,7 +8,8 @@ TPEPDialog::TPEPDialog(TPEPDialogData &dialogData, GraphDialogs &dialogs, QWidge
     , m_showLine(new QCheckBox(QStringLiteral("Show Line"), this))
 {
     m_showLine->setChecked(dialogData.line.shown);
-    mainLayout().insertWidget(0, m_showLine);
+    // Below the line's title.
+    mainLayout().insertWidget(1, m_showLine);
 }
 
 void TPEPDialog::accept()

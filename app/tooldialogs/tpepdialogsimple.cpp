@@ -34,14 +34,13 @@ TPEPDialogSimple::TPEPDialogSimple(TPEPDialogData &dialogData, GraphDialogs &dia
     , m_delete(new QPushButton(QStringLiteral("Delete"), this))
 {
     setWindowTitle(QStringLiteral("Plot Line Parameters"));
-    // The line's title names what it plots ("Vout", "H1 Phase Plot").
-    if (!m_work.line.title.isEmpty()) {
-        auto *title = new QLabel(toQt(m_work.line.title.text()), this);
-        QFont bold = title->font();
-        bold.setBold(true);
-        title->setFont(bold);
-        m_layout->addWidget(title);
-    }
+    // The line's title names what it plots ("Vout", "H1 Phase Plot"); it heads the dialog.
+    auto *title = new QLabel(toQt(m_work.line.title.text()), this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    title->setVisible(!m_work.line.title.isEmpty());
+    m_layout->addWidget(title);
     (m_work.line.leftAxis ? m_leftAxis : m_rightAxis)->setChecked(true);
     for (const std::string_view name : TPElemParam::styleNames)
         m_style->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
@@ -50,6 +49,7 @@ TPEPDialogSimple::TPEPDialogSimple(TPEPDialogData &dialogData, GraphDialogs &dia
     auto *axes = new QHBoxLayout;
     axes->addWidget(m_leftAxis);
     axes->addWidget(m_rightAxis);
+    axes->addStretch();
     auto *pen = new QHBoxLayout;
     pen->addWidget(m_colour);
     pen->addWidget(m_style);

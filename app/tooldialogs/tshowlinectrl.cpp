@@ -4,6 +4,8 @@
 
 #include <tools/graph/tpelemparam.h>
 
+#include <common/drawcolors.h>
+
 #include <QPainter>
 
 TShowLineCtrl::TShowLineCtrl(QWidget *parent)
@@ -20,28 +22,33 @@ void TShowLineCtrl::setLine(const TPElemParam *line)
     update();
 }
 
-QPixmap TShowLineCtrl::sample(const TPElemParam &line, QSize size)
+QPixmap TShowLineCtrl::sample(const TPElemParam *line, QSize size)
 {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    drawSample(painter, line.pen(), QFont(), size);
+    if (line) {
+        QPainter painter(&pixmap);
+        const Pen pen = line->pen();
+        drawSample(painter, &pen, QFont(), size);
+    }
     return pixmap;
 }
 
 void TShowLineCtrl::paintEvent(QPaintEvent *)
 {
-    if (!m_hasLine)
-        return;
     QPainter painter(this);
-    drawSample(painter, m_pen, font(), size());
+    drawSample(painter, m_hasLine ? &m_pen : nullptr, font(), size());
 }
 
-void TShowLineCtrl::drawSample(QPainter &painter, const Pen &pen, const QFont &font, QSize size)
+void TShowLineCtrl::drawSample(QPainter &painter, const Pen *pen, const QFont &font, QSize size)
 {
+    painter.fillRect(QRect(QPoint(0, 0), size),
+                     QtDrawSurface::toQColor(DrawColors::current().screen(ColorRole::Background)));
+    if (!pen)
+        return;
     // Two device pixels wide, so that the dots and dashes of a style can be told apart.
     QtDrawSurface surface(painter, font, 2);
-    surface.setPen(pen);
+    surface.setPen(*pen);
     const int middle = size.height() / 2;
     surface.drawLine({2, middle}, {size.width() - 3, middle});
 }
