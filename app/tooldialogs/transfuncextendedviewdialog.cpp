@@ -1,12 +1,14 @@
 #include "transfuncextendedviewdialog.h"
 
 #include "dialogfields.h"
+#include "polezeropicture.h"
 
 #include <tools/transfuncextendedviewdata.h>
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -57,9 +59,14 @@ TransFuncExtendedViewDialog::TransFuncExtendedViewDialog(
     roots->addWidget(m_cancelledDenominator, 5, 1);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *texts = new QVBoxLayout;
+    texts->addWidget(m_name);
+    texts->addWidget(m_evaluation);
+    texts->addLayout(roots, 1);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(texts, 1);
+    columns->addWidget(new PoleZeroPicture(dialogData.poleZeroMap, this), 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_name);
-    layout->addWidget(m_evaluation);
-    layout->addLayout(roots, 1);
+    layout->addLayout(columns, 1);
     layout->addWidget(buttons);
 }

@@ -8,7 +8,7 @@ class QListWidget;
 
 // "Transfer Function Extended View": the tool's name, its last evaluation, and its roots with
 // their accuracies — the numerator roots beside the cancelled ones, then the denominator roots
-// beside theirs.
+// beside theirs — and beside the texts the roots in the s-plane.
 class TransFuncExtendedViewDialog : public QDialog
 {
     Q_OBJECT
