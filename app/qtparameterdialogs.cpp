@@ -5,6 +5,7 @@
 #include "indepsrcdialog.h"
 #include "passcompdialog.h"
 #include "rtf/textboxeditordialog.h"
+#include "tooldialogs/qttooldialogs.h"
 
 #include <QApplication>
 
@@ -19,6 +20,18 @@ bool runModal(Data &data)
 }
 
 } // namespace
+
+QtParameterDialogs::QtParameterDialogs()
+    : m_toolDialogs(std::make_unique<QtToolDialogs>())
+{
+}
+
+QtParameterDialogs::~QtParameterDialogs() = default;
+
+ToolDialogs *QtParameterDialogs::toolDialogs()
+{
+    return m_toolDialogs.get();
+}
 
 bool QtParameterDialogs::passCompDialog(PassCompDialogData &data)
 {

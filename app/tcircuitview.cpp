@@ -6,8 +6,10 @@
 #include <common/drawcolors.h>
 #include <editor/gridsnap.h>
 #include <editor/palette.h>
+#include <editor/plotreadout.h>
 #include <model/tcircuitdocument.h>
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -179,6 +181,20 @@ void TCircuitView::mouseMoveEvent(QMouseEvent *event)
     }
     const Point sheet = m_editor.sheetPoint(window);
     emit sheetPointChanged(sheet.x, sheet.y);
+    reportValueUnderPointer(sheet);
+}
+
+void TCircuitView::reportValueUnderPointer(Point sheet)
+{
+    // Measured in the font the sheet is drawn in, as the plots on the screen are laid out.
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    const QtDrawSurface measuring(painter, m_settings.font());
+    const QString text = QString::fromStdString(plotReadout(document(), sheet, measuring));
+    if (text == m_valueUnderPointer)
+        return;
+    m_valueUnderPointer = text;
+    emit valueUnderPointer(text);
 }
 
 void TCircuitView::mouseReleaseEvent(QMouseEvent *event)

@@ -55,6 +55,8 @@ signals:
     void documentChanged();
     void sheetPointChanged(int x, int y);
     void statusMessage(const QString &text);
+    // The value under the pointer on a plot, or empty when the pointer left the plots.
+    void valueUnderPointer(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -71,6 +73,7 @@ private:
     // Repaints what the editor reports as changed and tells about state changes.
     void afterEditorStep();
     void reportStatus();
+    void reportValueUnderPointer(Point sheet);
     void syncScrollBars();
     Point viewportCentre() const;
 
@@ -80,6 +83,7 @@ private:
     bool m_listening = true;
     bool m_syncingScrollBars = false;
     bool m_panning = false;
+    QString m_valueUnderPointer;
     QPoint m_panFrom;
     int m_wheelAngle = 0;
 };

@@ -260,6 +260,12 @@ void TZenodyneDecMDIFrame::showView(TCircuitDocument *document)
     });
     connect(view, &TCircuitView::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text, 5000); });
+    connect(view, &TCircuitView::valueUnderPointer, this, [this](const QString &text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
+    });
     // The first view fills the client area and follows the frame's size; later ones open as
     // the active one is shown.
     if (m_client->subWindowList().size() == 1)

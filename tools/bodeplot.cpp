@@ -47,24 +47,27 @@ void BodePlot::paint(DrawSurface &surface) const
 {
     if (isSelected())
         CircTool::paint(surface);
+    Graph graph = makeGraph(surface);
+    if (!graph.drawAxes(name().view()))
+        return;
+    for (int i = 0; i < graph.curveCount(); ++i)
+        graph.drawCurve(i);
+    for (int i = 0; i < graph.curveCount(); ++i)
+        graph.drawMarkers(i);
+}
+
+Graph BodePlot::makeGraph(DrawSurface &surface) const
+{
     Graph graph(surface, rect(), m_graph, printing());
-    int curves = 0;
     for (const BPElemParam &element : m_elements) {
         for (const BodeLineKind kind : bodeLineKinds) {
             const BodeLine &line = element.line(kind);
-            if (line.parameters().shown) {
+            if (line.parameters().shown)
                 graph.addCurve(line.curve(), line.parameters());
-                ++curves;
-            }
         }
     }
     graph.setHorizontalRange(m_startDecade, static_cast<double>(m_startDecade) + m_decades);
-    if (!graph.drawAxes(name().view()))
-        return;
-    for (int i = 0; i < curves; ++i)
-        graph.drawCurve(i);
-    for (int i = 0; i < curves; ++i)
-        graph.drawMarkers(i);
+    return graph;
 }
 
 void BodePlot::update()

@@ -2,6 +2,7 @@
 
 #include <tools/bpelemparam.h>
 #include <tools/exportnumberformat.h>
+#include <tools/graph/graph.h>
 #include <tools/graph/tgraphparam.h>
 
 #include <model/circtool.h>
@@ -35,6 +36,8 @@ public:
     bool exportData(ParameterDialogs &dialogs) override;
     // The graph of every shown line with its markers, titled with the plot's name.
     void paint(DrawSurface &surface) const override;
+    // The graph that paint draws, its curves registered and its horizontal range set.
+    Graph makeGraph(DrawSurface &surface) const;
     const char *helpTopicTitle() const override { return "Bode Plot"; }
     // Copies, for every element, the whole transfer function of the transfer-function tool of
     // its name: the proper ratio with the tool's improper terms folded back in (numerator +

@@ -53,13 +53,17 @@ void Signal::paint(DrawSurface &surface) const
 {
     if (isSelected())
         CircTool::paint(surface);
+    Graph graph = makeGraph(surface);
+    if (graph.drawAxes(name().view()))
+        graph.drawCurvesAndMarkers();
+}
+
+Graph Signal::makeGraph(DrawSurface &surface) const
+{
     Graph graph(surface, rect(), m_graph, printing());
-    const int curve = graph.addCurve(m_curve, m_line);
+    graph.addCurve(m_curve, m_line);
     graph.setHorizontalRange(m_start.value(), m_end.value());
-    if (!graph.drawAxes(name().view()))
-        return;
-    graph.drawCurve(curve);
-    graph.drawMarkers(curve);
+    return graph;
 }
 
 // Column i covers [t0 + i·dt, t0 + (i + 1)·dt): with auto sample its extremes, else its left

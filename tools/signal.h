@@ -1,6 +1,7 @@
 #pragma once
 
 #include <tools/exportnumberformat.h>
+#include <tools/graph/graph.h>
 #include <tools/graph/graphable.h>
 #include <tools/graph/plotdata.h>
 #include <tools/graph/tgraphparam.h>
@@ -37,6 +38,8 @@ public:
     bool exportData(ParameterDialogs &dialogs) override;
     // The graph of the signal over its window, titled with the signal's name.
     void paint(DrawSurface &surface) const override;
+    // The graph that paint draws, its curves registered and its horizontal range set.
+    Graph makeGraph(DrawSurface &surface) const;
     const char *helpTopicTitle() const override { return "Input Signal"; }
     // Resamples the curve, one sample per column of the frame, and recomputes the markers.
     void update() override;

@@ -116,12 +116,18 @@ void TimePlot::paint(DrawSurface &surface) const
 {
     if (isSelected())
         CircTool::paint(surface);
+    Graph graph = makeGraph(surface);
+    if (graph.drawAxes(name().view()))
+        graph.drawCurvesAndMarkers();
+}
+
+Graph TimePlot::makeGraph(DrawSurface &surface) const
+{
     Graph graph(surface, rect(), m_graph, printing());
     addCurves(graph, m_outputCurves, m_outputLines);
     addCurves(graph, m_transferCurves, m_transferLines);
     graph.setHorizontalRange(m_start.value(), m_end.value());
-    if (graph.drawAxes(name().view()))
-        graph.drawCurvesAndMarkers();
+    return graph;
 }
 
 void TimePlot::update()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <tools/exportnumberformat.h>
+#include <tools/graph/graph.h>
 #include <tools/graph/plotdata.h>
 #include <tools/graph/tgraphparam.h>
 #include <tools/graph/tpelemparam.h>
@@ -47,6 +48,8 @@ public:
     bool exportData(ParameterDialogs &dialogs) override;
     // The graph of every curve with its line's markers, titled with the plot's name.
     void paint(DrawSurface &surface) const override;
+    // The graph that paint draws, its curves registered and its horizontal range set.
+    Graph makeGraph(DrawSurface &surface) const;
     const char *helpTopicTitle() const override { return "Output Signal"; }
     // Samples every response for the frame's width and finds the lines' markers.
     void update() override;

@@ -24,6 +24,7 @@ TransFuncExtendedViewData TransFuncExtendedViewData::from(const TransFunc &tool)
     data.cancelledNumeratorRoots = rootLines(tool.cancelledNumeratorRoots());
     data.denominatorRoots = rootLines(tool.denominatorRoots());
     data.cancelledDenominatorRoots = rootLines(tool.cancelledDenominatorRoots());
+    data.poleZeroMap = PoleZeroMap::from(tool);
     return data;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <tools/polezeromap.h>
+
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@ struct TransFuncExtendedViewData
     std::vector<std::string> cancelledNumeratorRoots;
     std::vector<std::string> denominatorRoots;
     std::vector<std::string> cancelledDenominatorRoots;
+    // The roots in the s-plane, for the picture beside the texts.
+    PoleZeroMap poleZeroMap;
 
     static TransFuncExtendedViewData from(const TransFunc &tool);
     // "(%.8e, %.8e)^%d": real part, imaginary part, multiplicity.

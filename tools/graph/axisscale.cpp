@@ -97,8 +97,10 @@ void AxisScale::placeLinearTicks(int maxTicks, bool extend)
         high = std::max(high, step.times(k.last));
     }
     k.last = std::min(k.last, k.first + tickLimit - 1);
+    // Adding zero makes a tick at -0 (the first multiple of a range that starts below 0) the
+    // 0 that its label shows.
     for (double m = k.first; m <= k.last; ++m)
-        ticks.push_back(step.times(m));
+        ticks.push_back(step.times(m) + 0.0);
 }
 
 void AxisScale::placeDecadeTicks()

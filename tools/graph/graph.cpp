@@ -232,6 +232,14 @@ const AxisScale &Graph::scaleOf(const TPElemParam &line) const
     return line.leftAxis ? m_left : m_right;
 }
 
+std::optional<double> Graph::abscissaAt(Point point) const
+{
+    if (!m_drawable || point.x < m_plot.left || point.x > m_plot.right || point.y < m_plot.top
+        || point.y > m_plot.bottom)
+        return std::nullopt;
+    return m_start + (point.x - m_plot.left) * (m_end - m_start) / m_plot.width();
+}
+
 double Graph::xPixel(double x) const
 {
     return m_plot.left + (x - m_start) / (m_end - m_start) * m_plot.width();

@@ -8,6 +8,7 @@
 #include <common/drawsurface.h>
 #include <common/marray.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,11 @@ public:
     void drawMarkers(int index);
     // Every curve, each followed by its markers.
     void drawCurvesAndMarkers();
+
+    int curveCount() const { return static_cast<int>(m_curves.size()); }
+    // The horizontal position at a point of the plot area (its edges included); none outside
+    // it or when the graph cannot be drawn (valid once drawAxes has run).
+    std::optional<double> abscissaAt(Point point) const;
 
     // The layout (valid once drawAxes has run).
     const Rect &plotArea() const { return m_plot; }

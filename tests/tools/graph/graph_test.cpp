@@ -70,6 +70,8 @@ TEST(AxisScale, TickStepsFollowTheSequenceWithinTheTickLimits)
     EXPECT_EQ(60, wide.high);
     EXPECT_EQ((std::vector<double>{0.2, 0.4, 0.6, 0.8}), ticked(0.2, 0.8, 5, false).ticks);
     EXPECT_EQ((std::vector<double>{0.25, 0.5, 0.75}), ticked(0.2, 0.8, 3, false).ticks);
+    // A range that starts just below 0 has its tick at 0, not at -0 (whose label is "-0").
+    EXPECT_FALSE(std::signbit(ticked(-0.1, 1, 3, false).ticks.front()));
     // A tiny axis still gets three ticks.
     EXPECT_EQ(3u, ticked(0, 100, 1, true).ticks.size());
 }
