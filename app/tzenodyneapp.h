@@ -9,6 +9,7 @@
 
 class DrawingSettings;
 class EditorClipboard;
+class HelpViewer;
 class Palette;
 class ParameterDialogs;
 class RecentFiles;
@@ -42,6 +43,8 @@ public:
     ShellPrompts &prompts() const { return *m_prompts; }
     TDocManager &docManager() const { return *m_docManager; }
     TZenodyneDecMDIFrame &frame() const { return *m_frame; }
+    // The help frame, opened at a topic title with showHelp.
+    HelpViewer &helpViewer() const { return *m_helpViewer; }
 
     // Whether a command-line option asks to remove the registration: its text without the
     // leading dashes is a prefix of "unregister", compared without regard to case.
@@ -56,5 +59,6 @@ private:
     std::unique_ptr<ParameterDialogs> m_dialogs;
     std::unique_ptr<ShellPrompts> m_prompts;
     std::unique_ptr<TDocManager> m_docManager;
+    std::unique_ptr<HelpViewer> m_helpViewer;
     std::unique_ptr<TZenodyneDecMDIFrame> m_frame;
 };

@@ -47,6 +47,9 @@ public:
     void fileSaveAs();
     void fileImportNetlist();
     void fileExportImages();
+    void filePrintPreview();
+    void filePrint();
+    void filePrintSetup();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
