@@ -31,7 +31,7 @@ public:
     ~TZenodyneApp();
 
     // Opens the files named on the command line. An option that is a prefix of "unregister"
-    // ends the processing (there is no registration to remove on this platform).
+    // ends the processing (the program removes its desktop registration before it gets here).
     void processCommandLine(const QStringList &arguments);
 
     const QString &iniPath() const { return m_iniPath; }
