@@ -40,6 +40,7 @@ void THelpTree::addEntries(const std::vector<HelpContents::Entry> &entries, QTre
     for (const HelpContents::Entry &entry : entries) {
         auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
         item->setText(0, QString::fromStdString(entry.link->title));
+        item->setToolTip(0, item->text(0));
         item->setIcon(0, entry.folder ? folderIcon : pageIcon);
         m_items[entry.link] = item;
         addEntries(entry.children, item);

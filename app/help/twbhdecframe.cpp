@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int frameWidth = 960;
-constexpr int frameHeight = 680;
+constexpr int frameWidth = 1080;
+constexpr int frameHeight = 720;
 
 } // namespace
 
@@ -50,6 +50,7 @@ TWBHDecFrame::TWBHDecFrame(const QString &helpFolder, QWidget *parent)
     connect(m_display, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
         if (url.isLocalFile())
             m_tree->followPage(url.toLocalFile());
+        m_refresh->setEnabled(!url.isEmpty());
         updateButtons();
     });
     connect(m_tree, &THelpTree::pageRequested, this, &TWBHDecFrame::loadPage);
@@ -73,8 +74,8 @@ TWBHDecFrame::TWBHDecFrame(const QString &helpFolder, QWidget *parent)
             QStringLiteral("<h2>Zenodyne Help</h2><p>The help pages were not found. They belong "
                            "in the folder <tt>%1</tt>.</p>")
                 .arg(helpFolder.toHtmlEscaped()));
-    m_goBack->setEnabled(false);
-    m_goForward->setEnabled(false);
+    for (QAction *action : {m_goBack, m_goForward, m_refresh})
+        action->setEnabled(false);
     updateButtons();
 }
 
@@ -102,7 +103,6 @@ void TWBHDecFrame::loadPage(const QString &path)
 
 void TWBHDecFrame::updateButtons()
 {
-    m_refresh->setEnabled(!m_display->source().isEmpty());
     m_previousPage->setEnabled(m_tree->canGoPrevious());
     m_nextPage->setEnabled(m_tree->canGoNext());
 }

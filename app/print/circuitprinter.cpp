@@ -61,11 +61,11 @@ void CircuitPrinter::paintPage(QPainter &painter, const PageTiling &tiling, cons
         painter.translate(-page.area.left, -page.area.top);
         painter.setClipRect(
             QRectF(page.area.left, page.area.top, page.area.width(), page.area.height()));
-        QtDrawSurface surface(painter, m_font, pixelsPerUnit);
+        QtDrawSurface surface(painter, m_font, 1, QtDrawSurface::Hairlines::PainterUnits);
         ImageExport(m_document, false).draw(surface, true);
         painter.restore();
     }
-    QtDrawSurface footer(painter, m_font, pixelsPerUnit);
+    QtDrawSurface footer(painter, m_font, 1, QtDrawSurface::Hairlines::PainterUnits);
     tiling.drawFooter(footer, page);
     painter.restore();
 }

@@ -12,7 +12,8 @@ class TCircuitDocument;
 // Prints a circuit document through the drawing surface, in the printer colours: the pages as
 // its page layout cuts the circuit (or the whole circuit on one page), each with its page
 // number in the footer. One sheet unit is 1/96 inch at the fixed scale, as in the PDF image,
-// and hairlines are one sheet unit wide.
+// and hairlines are one sheet unit wide (scaled with the page, not device pixels, so that a
+// preview shows them as they print).
 class CircuitPrinter
 {
 public:

@@ -92,7 +92,9 @@ TEST_F(HelpFrameTest, NextAndPreviousPageWalkTheTree)
 TEST_F(HelpFrameTest, BackAndForwardFollowTheDisplaysHistory)
 {
     EXPECT_FALSE(frame->goBackAction()->isEnabled());
+    EXPECT_FALSE(frame->refreshAction()->isEnabled());
     frame->showTopic(QStringLiteral("A"));
+    EXPECT_TRUE(frame->refreshAction()->isEnabled());
     frame->showTopic(QStringLiteral("B"));
     ASSERT_TRUE(frame->goBackAction()->isEnabled());
     EXPECT_FALSE(frame->goForwardAction()->isEnabled());

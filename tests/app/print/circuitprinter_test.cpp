@@ -84,7 +84,7 @@ TEST_F(CircuitPrinterTest, PagesAreDrawnInThePrinterColoursAtOneSheetUnitPer96th
     colors.setScreen(ColorRole::Component, {0, 200, 0});
 
     // At 192 dots per inch a sheet unit is two pixels, and so is a hairline: the wire at
-    // picture row 50 covers pixel row 100 fully and ends before rows 98 and 102.
+    // picture row 50 covers the pixel rows 99 and 100.
     QImage image(800, 600, QImage::Format_RGB32);
     image.fill(Qt::white);
     const CircuitPrinter printer(sketch.document, drawingFont());
@@ -95,8 +95,9 @@ TEST_F(CircuitPrinterTest, PagesAreDrawnInThePrinterColoursAtOneSheetUnitPer96th
         printer.paintPage(painter, tiling, tiling.pages().front(), 192);
     }
     EXPECT_EQ(image.pixelColor(200, 100), QColor(200, 0, 0));
+    EXPECT_EQ(image.pixelColor(200, 99), QColor(200, 0, 0));
     EXPECT_EQ(image.pixelColor(200, 98), QColor(250, 250, 210));
-    EXPECT_EQ(image.pixelColor(200, 102), QColor(250, 250, 210));
+    EXPECT_EQ(image.pixelColor(200, 101), QColor(250, 250, 210));
     // Beyond the picture the paper stays as it is.
     EXPECT_EQ(image.pixelColor(600, 60), QColor(Qt::white));
     EXPECT_FALSE(sketch.document.isPrinting());
