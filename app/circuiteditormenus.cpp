@@ -113,8 +113,13 @@ void CircuitEditorMenus::createContextMenu(QMenuBar &menuBar)
             object->addSeparator();
         QAction *action = object->addAction(text(objectCommandText(command)));
         connect(action, &QAction::triggered, this, [this, command] {
-            if (m_view)
-                m_view->run(command);
+            if (!m_view)
+                return;
+            m_view->run(command);
+            if (command != ObjectCommand::Help)
+                return;
+            if (const std::optional<std::string> topic = m_view->editor().helpTopic())
+                emit helpRequested(QString::fromStdString(*topic));
         });
         m_objectCommands[command] = action;
     }

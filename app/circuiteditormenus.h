@@ -40,6 +40,10 @@ public:
     QAction *documentAction() const { return m_documentOptions; }
     QAction *numericAction() const { return m_numeric; }
 
+signals:
+    // "&Help" of the pop-up menu: the help-topic title of the first selected thing.
+    void helpRequested(const QString &title);
+
 private:
     QAction *addCommand(QMenu *menu, EditCommand command, const QKeySequence &shortcut);
     void addEditCommands(QMenu *menu);

@@ -45,9 +45,12 @@ QString CommandLine::usage()
     return QStringLiteral(
         "Usage: zenodyne [--settings DIR] [FILE.crc ...]\n"
         "       zenodyne [--settings DIR] --export-image FILE.crc OUT.png|OUT.svg|OUT.pdf\n"
+        "       zenodyne --register | --unregister\n"
         "\n"
         "Opens the circuit files in the desktop program, or writes the picture of a circuit\n"
         "(all of it, cut to its things) as an image without opening a window.\n"
+        "--register makes the desktop open *.crc files with this program (for the current\n"
+        "user); --unregister takes that back.\n"
         "The settings (ZENODYNE.INI) are read from DIR, else from the folder that the\n"
         "environment variable ZENODYNE_SETTINGS names, else from the user's configuration "
         "folder.\n");

@@ -1,6 +1,7 @@
 #include "documentoptionsdialog.h"
 
 #include "dialognumbers.h"
+#include "print/printerpaper.h"
 
 #include <model/tcircuitdocument.h>
 
@@ -13,53 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include <array>
-#include <cmath>
-#include <utility>
-
-namespace {
-
-// The paper codes of the printer settings (as the device settings number them) for the page
-// sizes that have one; any other paper is "user defined" and keeps only its length and width.
-constexpr std::array<std::pair<QPageSize::PageSizeId, std::int32_t>, 7> paperCodes{{
-    {QPageSize::Letter, 1},
-    {QPageSize::Legal, 5},
-    {QPageSize::Executive, 7},
-    {QPageSize::A3, 8},
-    {QPageSize::A4, 9},
-    {QPageSize::A5, 11},
-    {QPageSize::B5, 13},
-}};
-constexpr std::int32_t userDefinedPaper = 256;
-constexpr std::int32_t portrait = 1;
-constexpr std::int32_t landscape = 2;
-
-std::int32_t paperCodeFor(QPageSize::PageSizeId id)
-{
-    for (const auto &[size, code] : paperCodes) {
-        if (size == id)
-            return code;
-    }
-    return userDefinedPaper;
-}
-
-QPageSize::PageSizeId pageSizeFor(std::int32_t code)
-{
-    for (const auto &[size, paperCode] : paperCodes) {
-        if (paperCode == code)
-            return size;
-    }
-    return QPageSize::Letter;
-}
-
-// Lengths in tenths of a millimetre.
-std::int32_t tenthsOfMillimetre(qreal millimetres)
-{
-    return static_cast<std::int32_t>(std::lround(millimetres * 10));
-}
-
-} // namespace
 
 DocumentOptionsDialog::DocumentOptionsDialog(TCircuitDocument &document, QWidget *parent)
     : QDialog(parent)
@@ -99,18 +53,10 @@ DocumentOptionsDialog::DocumentOptionsDialog(TCircuitDocument &document, QWidget
 void DocumentOptionsDialog::printerSetup()
 {
     QPrinter printer;
-    printer.setPageOrientation(m_printer.orientation == landscape ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait);
-    printer.setPageSize(QPageSize(pageSizeFor(m_printer.paperSize)));
+    PrinterPaper::applyTo(m_printer, printer);
     QPageSetupDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QPageLayout layout = printer.pageLayout();
-    m_printer.orientation = layout.orientation() == QPageLayout::Landscape ? landscape : portrait;
-    m_printer.paperSize = paperCodeFor(layout.pageSize().id());
-    const QSizeF paper = layout.pageSize().size(QPageSize::Millimeter);
-    m_printer.paperLength = tenthsOfMillimetre(paper.height());
-    m_printer.paperWidth = tenthsOfMillimetre(paper.width());
+    if (dialog.exec() == QDialog::Accepted)
+        m_printer = PrinterPaper::of(printer.pageLayout());
 }
 
 void DocumentOptionsDialog::accept()

@@ -1,6 +1,7 @@
 // zenodyne: the desktop program.
 
 #include "commandline.h"
+#include "desktop/desktopregistration.h"
 #include "headlessexport.h"
 #include "tzenodyneapp.h"
 #include "tzenodynedecmdiframe.h"
@@ -49,6 +50,24 @@ int exportImage(int argc, char **argv, const CommandLine &line)
     return 1;
 }
 
+// --register writes the desktop registration for the current user, an option that is a prefix
+// of "unregister" removes it; neither needs a display.
+int changeRegistration(int argc, char **argv, bool add)
+{
+    QCoreApplication application(argc, argv);
+    const DesktopRegistration registration(DesktopRegistration::userDataFolder(),
+                                           QCoreApplication::applicationFilePath());
+    const QString problem = add ? registration.registerProgram() : registration.unregisterProgram();
+    if (!problem.isEmpty()) {
+        print(stderr, QStringLiteral("zenodyne: %1\n").arg(problem));
+        return 1;
+    }
+    const QStringList files = registration.files();
+    print(stdout, (add ? QStringLiteral("Registered:\n  ") : QStringLiteral("Removed:\n  "))
+                      + files.join(QStringLiteral("\n  ")) + QLatin1Char('\n'));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -69,6 +88,12 @@ int main(int argc, char **argv)
     }
     if (line.exportImage)
         return exportImage(argc, argv, line);
+    if (line.arguments.contains(QStringLiteral("--register")))
+        return changeRegistration(argc, argv, true);
+    for (const QString &argument : line.arguments) {
+        if (argument.startsWith(QLatin1Char('-')) && TZenodyneApp::isUnregisterOption(argument))
+            return changeRegistration(argc, argv, false);
+    }
     if (!hasDisplay()) {
         print(stderr, QStringLiteral("zenodyne: there is no display to show the program on "
                                      "(DISPLAY is not set); --export-image works without one.\n"));
@@ -78,6 +103,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zenodyne"));
     QApplication::setApplicationVersion(QStringLiteral(ZENODYNE_VERSION));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopRegistration::desktopId));
     TZenodyneApp app(line.settingsFolder);
     app.frame().restorePlacement();
     app.frame().showAsPlaced();

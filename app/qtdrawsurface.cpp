@@ -48,11 +48,13 @@ int rounded(qreal value)
 
 } // namespace
 
-QtDrawSurface::QtDrawSurface(QPainter &painter, const QFont &font, qreal hairlineWidth)
+QtDrawSurface::QtDrawSurface(QPainter &painter, const QFont &font, qreal hairlineWidth,
+                             Hairlines hairlines)
     : m_painter(painter)
     , m_font(font)
     , m_metrics(font)
     , m_hairlineWidth(hairlineWidth)
+    , m_hairlines(hairlines)
 {
     m_painter.setFont(m_font);
 }
@@ -63,7 +65,7 @@ void QtDrawSurface::setPen(const Pen &pen)
     qtPen.setStyle(toQtStyle(pen.style));
     if (pen.width <= 1) {
         qtPen.setWidthF(m_hairlineWidth);
-        qtPen.setCosmetic(true);
+        qtPen.setCosmetic(m_hairlines == Hairlines::DevicePixels);
     } else {
         qtPen.setWidth(pen.width);
     }

@@ -16,8 +16,15 @@ class QPainter;
 class QtDrawSurface : public DrawSurface
 {
 public:
-    // Hairlines are hairlineWidth device pixels wide (small pictures want them bolder).
-    QtDrawSurface(QPainter &painter, const QFont &font, qreal hairlineWidth = 1);
+    // What a hairline's width counts: device pixels (the screen and images), or the units of
+    // the painter, scaled with it (printers, whose previews replay the drawing at another
+    // scale).
+    enum class Hairlines { DevicePixels, PainterUnits };
+
+    // Hairlines are hairlineWidth device pixels wide (small pictures want them bolder), or
+    // painter units.
+    QtDrawSurface(QPainter &painter, const QFont &font, qreal hairlineWidth = 1,
+                  Hairlines hairlines = Hairlines::DevicePixels);
 
     void setPen(const Pen &pen) override;
     void setBrush(const Brush &brush) override;
@@ -46,4 +53,5 @@ private:
     QFontMetricsF m_metrics;
     QColor m_textColor = Qt::black;
     qreal m_hairlineWidth;
+    Hairlines m_hairlines;
 };

@@ -2,6 +2,7 @@
 
 #include "dialogprompts.h"
 #include "drawingsettings.h"
+#include "help/helpviewer.h"
 #include "qtclipboard.h"
 #include "qtparameterdialogs.h"
 #include "recentfiles.h"
@@ -20,6 +21,7 @@ TZenodyneApp::TZenodyneApp(const QString &settingsFolder, std::unique_ptr<ShellP
     , m_clipboard(std::make_unique<QtClipboard>())
     , m_dialogs(std::make_unique<QtParameterDialogs>())
     , m_prompts(std::move(prompts))
+    , m_helpViewer(std::make_unique<HelpViewer>())
 {
     QDir().mkpath(settingsFolder);
     auto *dialogPrompts = m_prompts ? nullptr : new DialogPrompts(nullptr);

@@ -9,6 +9,7 @@
 
 class DrawingSettings;
 class EditorClipboard;
+class HelpViewer;
 class Palette;
 class ParameterDialogs;
 class RecentFiles;
@@ -30,7 +31,7 @@ public:
     ~TZenodyneApp();
 
     // Opens the files named on the command line. An option that is a prefix of "unregister"
-    // ends the processing (there is no registration to remove on this platform).
+    // ends the processing (the program removes its desktop registration before it gets here).
     void processCommandLine(const QStringList &arguments);
 
     const QString &iniPath() const { return m_iniPath; }
@@ -42,6 +43,8 @@ public:
     ShellPrompts &prompts() const { return *m_prompts; }
     TDocManager &docManager() const { return *m_docManager; }
     TZenodyneDecMDIFrame &frame() const { return *m_frame; }
+    // The help frame, opened at a topic title with showHelp.
+    HelpViewer &helpViewer() const { return *m_helpViewer; }
 
     // Whether a command-line option asks to remove the registration: its text without the
     // leading dashes is a prefix of "unregister", compared without regard to case.
@@ -56,5 +59,6 @@ private:
     std::unique_ptr<ParameterDialogs> m_dialogs;
     std::unique_ptr<ShellPrompts> m_prompts;
     std::unique_ptr<TDocManager> m_docManager;
+    std::unique_ptr<HelpViewer> m_helpViewer;
     std::unique_ptr<TZenodyneDecMDIFrame> m_frame;
 };

@@ -7,9 +7,11 @@
 #include "drawingsettings.h"
 #include "exportimagesdialog.h"
 #include "filepaths.h"
+#include "help/helpviewer.h"
 #include "messageview.h"
 #include "numericparametersdialog.h"
 #include "palettetoolbar.h"
+#include "print/printcommands.h"
 #include "recentfiles.h"
 #include "shellprompts.h"
 #include "shelltexts.h"
@@ -19,6 +21,7 @@
 #include "tzenodynemdichild.h"
 #include "tzenodynemdiclient.h"
 
+#include <editor/help/helptopics.h>
 #include <editor/inifile.h>
 #include <editor/windowplacement.h>
 #include <model/tcircuitdocument.h>
@@ -34,6 +37,8 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+
+#include <utility>
 
 TZenodyneDecMDIFrame::TZenodyneDecMDIFrame(TZenodyneApp &app)
     : m_app(app)
@@ -56,6 +61,8 @@ TZenodyneDecMDIFrame::TZenodyneDecMDIFrame(TZenodyneApp &app)
     createHelpMenu();
     m_editorMenus = new CircuitEditorMenus(*menuBar(), m_windowMenu->menuAction(), this);
     connectOptions();
+    connect(m_editorMenus, &CircuitEditorMenus::helpRequested, &m_app.helpViewer(),
+            &HelpViewer::showHelp);
 
     TDocManager &docManager = m_app.docManager();
     connect(&docManager, &TDocManager::documentAdded, this, &TZenodyneDecMDIFrame::showView);
@@ -110,11 +117,13 @@ void TZenodyneDecMDIFrame::createFileMenu()
         = add(QStringLiteral("Export &Images..."), &TZenodyneDecMDIFrame::fileExportImages);
     m_documentActions.append(m_exportImages);
     m_fileMenu->addSeparator();
-    // Printing and sending come with a later version; their items stay greyed.
-    for (const QString &text : {QStringLiteral("Print Pre&view..."), QStringLiteral("&Print..."),
-                                QStringLiteral("P&rint Setup...")})
-        add(text, nullptr)->setEnabled(false);
+    m_documentActions.append(
+        add(QStringLiteral("Print Pre&view..."), &TZenodyneDecMDIFrame::filePrintPreview));
+    m_documentActions.append(add(QStringLiteral("&Print..."), &TZenodyneDecMDIFrame::filePrint));
+    m_documentActions.append(
+        add(QStringLiteral("P&rint Setup..."), &TZenodyneDecMDIFrame::filePrintSetup));
     m_fileMenu->addSeparator();
+    // Sending comes with a later version; its item stays greyed.
     add(QStringLiteral("Sen&d..."), nullptr)->setEnabled(false);
     m_recentSeparator = m_fileMenu->addSeparator();
     m_exitSeparator = m_fileMenu->addSeparator();
@@ -141,10 +150,14 @@ void TZenodyneDecMDIFrame::createWindowMenu()
 void TZenodyneDecMDIFrame::createHelpMenu()
 {
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    // The help viewer comes with a later version.
-    for (const QString &text :
-         {QStringLiteral("&Contents"), QStringLiteral("&Using help"), QStringLiteral("Index")})
-        m_helpMenu->addAction(text)->setEnabled(false);
+    HelpViewer *help = &m_app.helpViewer();
+    for (const auto &[text, topic] :
+         {std::pair{"&Contents", HelpTopics::contents},
+          std::pair{"&Using help", HelpTopics::usingHelp}, std::pair{"Index", HelpTopics::index}}) {
+        const QString title = QString::fromUtf8(topic);
+        connect(m_helpMenu->addAction(QString::fromUtf8(text)), &QAction::triggered, help,
+                [help, title] { help->showHelp(title); });
+    }
     m_helpMenu->addSeparator();
     m_helpMenu->addAction(QStringLiteral("Zenodyne on the &Web"))->setEnabled(false);
     m_helpMenu->addSeparator();
@@ -397,6 +410,24 @@ void TZenodyneDecMDIFrame::fileExportImages()
         ExportImagesDialog dialog(view->document(), m_app.drawingSettings(), m_app.prompts(), this);
         dialog.exec();
     }
+}
+
+void TZenodyneDecMDIFrame::filePrintPreview()
+{
+    if (TCircuitView *view = activeView())
+        PrintCommands::preview(view->document(), m_app.drawingSettings().font(), this);
+}
+
+void TZenodyneDecMDIFrame::filePrint()
+{
+    if (TCircuitView *view = activeView())
+        PrintCommands::print(view->document(), m_app.drawingSettings().font(), this);
+}
+
+void TZenodyneDecMDIFrame::filePrintSetup()
+{
+    if (TCircuitView *view = activeView())
+        PrintCommands::setup(view->document(), this);
 }
 
 void TZenodyneDecMDIFrame::showAbout()

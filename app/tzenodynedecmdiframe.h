@@ -55,6 +55,9 @@ public:
     void fileSaveAs();
     void fileImportNetlist();
     void fileExportImages();
+    void filePrintPreview();
+    void filePrint();
+    void filePrintSetup();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

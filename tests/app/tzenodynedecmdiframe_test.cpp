@@ -87,7 +87,7 @@ TEST(FrameMenus, FileWindowAndHelpHoldTheirCommandsInOrder)
     EXPECT_EQ(textsOf(frame.helpMenu()),
               (std::vector<QString>{"&Contents", "&Using help", "Index", "-",
                                     "Zenodyne on the &Web", "-", "&About..."}));
-    // Without a document the commands on one are greyed, and so is printing.
+    // Without a document the commands on one are greyed.
     for (const char *text :
          {"&Save", "Save &As...", "Print Pre&view...", "&Print...", "P&rint Setup...", "Sen&d..."})
         EXPECT_FALSE(actionNamed(frame.fileMenu(), text)->isEnabled()) << text;
