@@ -40,14 +40,22 @@ ParameterDialog::ParameterDialog(const QString &title, NameSideDialogData &label
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_help = buttons->button(QDialogButtonBox::Help);
-    // Help is where the help viewer will show the thing's topic; until the program has one,
-    // the button stays greyed.
+    // Greyed until the program gives the dialog its help viewer.
     m_help->setEnabled(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(m_form);
     layout->addWidget(position);
     layout->addWidget(buttons);
+}
+
+void ParameterDialog::setHelp(const std::function<void(const QString &)> &showHelp)
+{
+    m_help->setEnabled(static_cast<bool>(showHelp));
+    if (!showHelp)
+        return;
+    const QString topic = QString::fromStdString(m_label.helpTopic);
+    connect(m_help, &QPushButton::clicked, this, [showHelp, topic] { showHelp(topic); });
 }
 
 void ParameterDialog::accept()

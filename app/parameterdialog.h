@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QFormLayout;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +23,8 @@ public:
     QPushButton &helpButton() const { return *m_help; }
 
     void accept() override;
+    // Enables Help, which then calls showHelp with the thing's help topic.
+    void setHelp(const std::function<void(const QString &)> &showHelp);
 
 protected:
     ParameterDialog(const QString &title, NameSideDialogData &label, QWidget *parent);

@@ -2,6 +2,9 @@
 
 #include <model/parameterdialogs.h>
 
+#include <QString>
+
+#include <functional>
 #include <memory>
 
 class QtToolDialogs;
@@ -21,7 +24,16 @@ public:
     bool textBoxEditor(TextBoxEditorData &data) override;
     ToolDialogs *toolDialogs() override;
     QtToolDialogs &qtToolDialogs() const { return *m_toolDialogs; }
+    // What the Help buttons of the parameter dialogs call with the thing's help topic.
+    void setHelp(std::function<void(const QString &)> showHelp)
+    {
+        m_showHelp = std::move(showHelp);
+    }
 
 private:
+    template<typename Dialog, typename Data>
+    bool runModal(Data &data);
+
     std::unique_ptr<QtToolDialogs> m_toolDialogs;
+    std::function<void(const QString &)> m_showHelp;
 };

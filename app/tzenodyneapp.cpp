@@ -24,6 +24,9 @@ TZenodyneApp::TZenodyneApp(const QString &settingsFolder, std::unique_ptr<ShellP
     , m_helpViewer(std::make_unique<HelpViewer>())
 {
     QDir().mkpath(settingsFolder);
+    static_cast<QtParameterDialogs &>(*m_dialogs).setHelp([this](const QString &topic) {
+        m_helpViewer->showHelp(topic);
+    });
     auto *dialogPrompts = m_prompts ? nullptr : new DialogPrompts(nullptr);
     if (dialogPrompts)
         m_prompts.reset(dialogPrompts);

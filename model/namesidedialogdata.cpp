@@ -4,7 +4,7 @@
 
 NameSideDialogData NameSideDialogData::from(const CircThing &thing)
 {
-    return {std::string(thing.name().view()), thing.labelSide()};
+    return {std::string(thing.name().view()), thing.labelSide(), thing.helpTopicTitle()};
 }
 
 void NameSideDialogData::applyTo(CircThing &thing) const

@@ -10,6 +10,8 @@ struct NameSideDialogData
 {
     std::string name;
     LabelSide labelSide = LabelSide::Default;
+    // The help topic of the thing, for the dialog's Help button.
+    std::string helpTopic;
 
     static NameSideDialogData from(const CircThing &thing);
     // Stores at most 63 characters of the name, normalized, and the label side.

@@ -4,6 +4,7 @@
 
 #include <algebra/complexarith.h>
 
+#include <common/drawcolors.h>
 #include <common/ipstream.h>
 #include <common/opstream.h>
 
@@ -28,10 +29,16 @@ BPElemParam::BPElemParam()
     claimLines();
 }
 
+// A new element's lines get colours of their own, the magnitude the graph's default line
+// colour: a line without one would be drawn black, which the default background swallows.
 BPElemParam::BPElemParam(const labelUnit &toolName)
     : BPElemParam()
 {
     name = toolName;
+    m_magnitudeLine.parameters().colour = DrawColors::current().screen(ColorRole::GraphDefaultLine);
+    m_phaseLine.parameters().colour = Color{0, 200, 255};
+    m_realLine.parameters().colour = Color{0, 220, 0};
+    m_imaginaryLine.parameters().colour = Color{255, 0, 255};
 }
 
 BPElemParam::BPElemParam(const BPElemParam &other)

@@ -99,12 +99,16 @@ TEST(PassCompDialog, RunsModallyAndCancelStoresNothing)
     resistor.setName(labelUnit("R1"));
     resistor.setValue(textDouble("10"));
     QtParameterDialogs dialogs;
+    QStringList topics;
+    dialogs.setHelp([&topics](const QString &topic) { topics.append(topic); });
     whenModal<PassCompDialog>([](PassCompDialog &dialog) {
         QTest::keyClicks(&dialog.valueEdit(), QStringLiteral("99"));
         dialog.unitBox().setCurrentIndex(2);
+        QTest::mouseClick(&dialog.helpButton(), Qt::LeftButton);
         dialog.reject();
     });
     EXPECT_FALSE(resistor.editParameters(dialogs));
+    EXPECT_EQ(topics, QStringList{"Resistor"});
     EXPECT_EQ(resistor.value(), "10");
     EXPECT_EQ(resistor.unitIndex(), 0);
 }
