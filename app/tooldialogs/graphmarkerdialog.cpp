@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <span>
 #include <utility>
 
 namespace {
@@ -35,12 +36,11 @@ QButtonGroup *radioGroup(QGroupBox *box, const std::array<const char *, count> &
 }
 
 // The value of the checked button; a stored value that no button stands for stays.
-template<std::size_t count>
-void readGroup(const QButtonGroup &group, const std::array<std::int32_t, count> &values,
-               std::int32_t &value)
+void readGroup(const QButtonGroup &group, std::span<const std::int32_t> values, std::int32_t &value)
 {
-    if (group.checkedButton())
-        value = values[static_cast<std::size_t>(group.checkedId())];
+    const int id = group.checkedId();
+    if (id >= 0 && static_cast<std::size_t>(id) < values.size())
+        value = values[static_cast<std::size_t>(id)];
 }
 
 constexpr std::array<std::int32_t, 5> kindValues = {0, 1, 2, 3, 4};
