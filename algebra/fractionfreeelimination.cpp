@@ -54,11 +54,12 @@ void storeEntry(TransPolynom &target, TransPolynom value)
 } // namespace
 
 FractionFreeElimination::FractionFreeElimination(const Matrix &matrix, int nodeCount,
-                                                 int columnCount)
+                                                 int columnCount, NoiseMargin margin)
     : m_nodeCount(nodeCount)
     , m_columnCount(columnCount)
     , m_rows(static_cast<std::size_t>(nodeCount), Row(static_cast<std::size_t>(columnCount)))
     , m_lastStep(static_cast<std::size_t>(nodeCount), -1)
+    , m_margin(margin)
 {
     for (int r = 0; r < nodeCount; ++r) {
         // A common multiple of the row's denominators: the product of those that do not
@@ -88,6 +89,12 @@ FractionFreeElimination::FractionFreeElimination(const Matrix &matrix, int nodeC
             storeEntry(row[static_cast<std::size_t>(c)], cleanProduct(ratio.numerator(), scale));
         }
     }
+}
+
+bool FractionFreeElimination::dropNoise(const TermBound &bound, TransPolynom &value) const
+{
+    return m_margin == NoiseMargin::Residual ? bound.dropResidualNoise(value)
+                                             : bound.dropRoundingNoise(value);
 }
 
 void FractionFreeElimination::addRowFactor(const TransPolynom &factor)
@@ -177,7 +184,7 @@ void FractionFreeElimination::eliminate(int step)
                 value = value - factor * above;
                 bound.widen(TermBound::ofProduct(factor, above));
             }
-            bound.dropRoundingNoise(value);
+            m_cancelled = dropNoise(bound, value) || m_cancelled;
             storeEntry(row[static_cast<std::size_t>(j)],
                        divisor && !value.isZero() ? exactQuotient(value, *divisor) : value);
         }
@@ -231,7 +238,7 @@ void FractionFreeElimination::writeSolution(Matrix &matrix, int firstSourceColum
                     bound.widen(TermBound::ofProduct(entry(i, j), zj));
                 }
             }
-            bound.dropRoundingNoise(sum);
+            dropNoise(bound, sum);
             storeEntry(z[static_cast<std::size_t>(i)],
                        sum.isZero() ? sum
                                     : exactQuotient(sum, m_pivots[static_cast<std::size_t>(i)]));

@@ -23,11 +23,20 @@
 //
 // Back substitution gives, for every source column, the numerators Z_i of the node values over
 // the determinant det = p_(n-1).
+class TermBound;
+
 class FractionFreeElimination
 {
 public:
+    // How far below the terms it came from a computed coefficient is taken for the rounding of
+    // terms that cancel: by the work precision less a guard (Rounding), or by half of it
+    // (Residual), which no growth of the rounding along the steps reaches once the precision is
+    // high enough, while true coefficients that far below their terms need a higher one.
+    enum class NoiseMargin { Rounding, Residual };
+
     // Takes the node rows 0 ... nodeCount - 1 of the formulated equations.
-    FractionFreeElimination(const Matrix &matrix, int nodeCount, int columnCount);
+    FractionFreeElimination(const Matrix &matrix, int nodeCount, int columnCount,
+                            NoiseMargin margin = NoiseMargin::Rounding);
 
     int nodeCount() const { return m_nodeCount; }
     const TransPolynom &entry(int row, int column) const;
@@ -43,6 +52,9 @@ public:
     // M[i][s] = Z_i / det for the columns from firstSourceColumn on; every other entry is 0,
     // the diagonal 1. Known factors common to Z_i and det are cancelled. All steps must be done.
     void writeSolution(Matrix &matrix, int firstSourceColumn) const;
+    // Whether a step set a coefficient to zero as the rounding of terms that cancel: a zero
+    // pivot after that may be the work precision's, not the circuit's.
+    bool hasCancelled() const { return m_cancelled; }
 
 private:
     using Row = std::vector<TransPolynom>;
@@ -51,11 +63,16 @@ private:
     const TransPolynom *divisorOf(int row) const;
     TransRatioFunc solvedRatio(const TransPolynom &numerator, const TransPolynom &det) const;
 
+    // Answers whether it set a coefficient to zero.
+    bool dropNoise(const TermBound &bound, TransPolynom &value) const;
+
     int m_nodeCount;
     int m_columnCount;
     std::vector<Row> m_rows;
     // The step at which each row last changed; -1 before its first change.
     std::vector<int> m_lastStep;
+    NoiseMargin m_margin;
+    bool m_cancelled = false;
     std::vector<TransPolynom> m_pivots;
     // The denominators of the entries, by degree: the rows were multiplied by them, so they are
     // the candidates for factors that the solution's numerators share with the determinant.

@@ -49,18 +49,19 @@ void TermBound::widen(const TermBound &other)
         m_points[k] = std::max(m_points[k], other.m_points[k]);
 }
 
-void TermBound::dropRoundingNoise(TransPolynom &value) const
+bool TermBound::dropRoundingNoise(TransPolynom &value) const
 {
-    dropBelow(value, transDouble::workPrecision() - roundingGuardDigits);
+    return dropBelow(value, transDouble::workPrecision() - roundingGuardDigits);
 }
 
-void TermBound::dropResidualNoise(TransPolynom &value) const
+bool TermBound::dropResidualNoise(TransPolynom &value) const
 {
-    dropBelow(value, transDouble::workPrecision() / 2);
+    return dropBelow(value, transDouble::workPrecision() / 2);
 }
 
-void TermBound::dropBelow(TransPolynom &value, std::int32_t margin) const
+bool TermBound::dropBelow(TransPolynom &value, std::int32_t margin) const
 {
+    bool dropped = false;
     for (int k = 0; k <= value.degree(); ++k) {
         transDouble &c = value.coefficientAt(k);
         if (c.isZero())
@@ -68,8 +69,11 @@ void TermBound::dropBelow(TransPolynom &value, std::int32_t margin) const
         const std::int32_t largest = static_cast<std::size_t>(k) < m_points.size()
                                          ? m_points[static_cast<std::size_t>(k)]
                                          : noTerm;
-        if (c.point() < largest - margin)
+        if (c.point() < largest - margin) {
             c = transDouble::zero();
+            dropped = true;
+        }
     }
     value.strip();
+    return dropped;
 }

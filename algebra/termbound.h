@@ -27,14 +27,15 @@ public:
     // term: rounding at every product and sum along the elimination.
     static constexpr std::int32_t roundingGuardDigits = 8;
     // Sets to zero every coefficient of value that lies within the rounding of its largest term
-    // (less than work precision minus the guard below it), then strips value.
-    void dropRoundingNoise(TransPolynom &value) const;
+    // (less than work precision minus the guard below it), then strips value. Answers whether
+    // it set any.
+    bool dropRoundingNoise(TransPolynom &value) const;
     // The same with a margin of half the work precision: for residuals of a division, which
     // carry the larger noise of a quotient computed in steps.
-    void dropResidualNoise(TransPolynom &value) const;
+    bool dropResidualNoise(TransPolynom &value) const;
 
 private:
-    void dropBelow(TransPolynom &value, std::int32_t margin) const;
+    bool dropBelow(TransPolynom &value, std::int32_t margin) const;
 
     std::vector<std::int32_t> m_points;
 };

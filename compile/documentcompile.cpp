@@ -5,8 +5,6 @@
 #include <compile/compilemessages.h>
 #include <compile/compilemonitor.h>
 #include <compile/ratioreceiver.h>
-#include <model/capacitor.h>
-#include <model/inductor.h>
 #include <model/tcircuitdocument.h>
 
 #include <algorithm>
@@ -21,12 +19,7 @@ namespace {
 // store, on 24 bytes of margin, hold that; up to 69 energy stores the default of 50 bytes does.
 std::uint16_t workPrecisionFor(const TCircuitDocument &document)
 {
-    int energyStores = 0;
-    for (const Component *component : document.components()) {
-        if (dynamic_cast<const Capacitor *>(component) || dynamic_cast<const Inductor *>(component))
-            ++energyStores;
-    }
-    const int needed = 24 + (3 * energyStores + 7) / 8;
+    const int needed = 24 + (3 * document.energyStoreCount() + 7) / 8;
     const std::uint16_t setting = TCircuitDocument::workPrecisionFor(document.significandBytes());
     return TCircuitDocument::workPrecisionFor(
         static_cast<std::uint16_t>(std::clamp<int>(needed, setting, 4096)));

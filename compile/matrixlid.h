@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algebra/fractionfreeelimination.h>
 #include <algebra/matrix.h>
 #include <algebra/transratiofunc.h>
 #include <common/marray.h>
@@ -8,6 +9,7 @@
 #include <model/labelunit.h>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -15,7 +17,6 @@ class CPoint;
 class SNode;
 class Branch;
 class RatioReceiver;
-class FractionFreeElimination;
 
 // The network equations of a compiled circuit and their solution. The unknowns are the
 // voltages of the nodes to solve (columns 0 ... N-1), then the values of the dependent sources
@@ -52,6 +53,8 @@ public:
     void formulate();
     // Solves for the node columns: afterwards row i reads x_i + sum M[i][s] u_s = 0.
     void solve();
+    // A solution solved again at a raised precision stops raising it here.
+    static constexpr std::uint16_t mostConfirmingPrecision = 512;
 
     int formulationProgress() const { return m_formulationProgress; }
     int solutionProgress() const { return m_solutionProgress; }
@@ -76,6 +79,14 @@ public:
 
 private:
     bool failed() const;
+    // The node columns eliminated at the current work precision, written into a copy of the
+    // matrix; nothing when the solution stops, with its message, or without one and with
+    // precisionShort set when a pivot vanished after terms had cancelled.
+    std::optional<Matrix> solvedAtWorkPrecision(FractionFreeElimination::NoiseMargin margin,
+                                                bool &precisionShort);
+    bool solutionsAgree(const Matrix &lower, const Matrix &higher) const;
+    // Whether no solved ratio has more poles than the circuit has capacitors and inductors.
+    bool hasPossibleDegrees(const Matrix &solved) const;
     void setFormulationProgress(int progress);
     void setSolutionProgress(int progress);
     void indexColumns();

@@ -7,6 +7,9 @@
 #include <compile/cpoint.h>
 #include <model/tcircuitdocument.h>
 
+#include <algebra/exactcomplex.h>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -38,25 +41,124 @@ void MatrixLid::solve()
         return;
     }
     orderColumns();
+    using Margin = FractionFreeElimination::NoiseMargin;
+    bool precisionShort = false;
+    std::optional<Matrix> solved = solvedAtWorkPrecision(Margin::Rounding, precisionShort);
+    if (!solved && !precisionShort)
+        return;
+    // A network of many energy stores may lose more digits to its cancellations than the work
+    // precision holds (a symmetric mesh whose modes cancel at its far corner): it keeps the
+    // rounding of terms that cancel as coefficients, so that its solution has more poles than
+    // the circuit has capacitors and inductors, or loses a pivot to the cancellation. It is
+    // solved again at twice the precision, taking only what lies within half the precision of
+    // its terms, until two solutions agree. The work precision stays raised for the evaluations
+    // that follow.
+    if (!solved || !hasPossibleDegrees(*solved)) {
+        bool agree = false;
+        while (!agree && transDouble::workPrecision() < mostConfirmingPrecision) {
+            transDouble::setWorkPrecision(static_cast<std::uint16_t>(
+                std::min(2 * transDouble::workPrecision(), int{mostConfirmingPrecision})));
+            std::optional<Matrix> again = solvedAtWorkPrecision(Margin::Residual, precisionShort);
+            if (!again && !precisionShort)
+                return;
+            agree = solved && again && solutionsAgree(*solved, *again);
+            solved = std::move(again);
+        }
+        if (!solved) {
+            m_document.addMessage(invalidCircuit);
+            return;
+        }
+    }
+    *m_matrix = std::move(*solved);
+    setSolutionProgress(100);
+}
+
+std::optional<Matrix> MatrixLid::solvedAtWorkPrecision(FractionFreeElimination::NoiseMargin margin,
+                                                       bool &precisionShort)
+{
+    precisionShort = false;
+    const int n = nodeCount();
     setSolutionProgress(10);
-    FractionFreeElimination system(*m_matrix, n, columnCount());
+    FractionFreeElimination system(*m_matrix, n, columnCount(), margin);
     for (int c = 0; c < n; ++c) {
         if (c + 1 < n)
             setSolutionProgress(10 + (80 / (n - 1)) * c);
         if (failed())
-            return;
+            return std::nullopt;
         system.swapRows(c, choosePivot(system, c));
         system.preparePivotRow(c);
         if (system.isZero(c, c)) {
-            m_document.addMessage(invalidCircuit);
-            return;
+            // A pivot that a cancellation may have taken is tried again at a higher precision.
+            precisionShort = system.hasCancelled();
+            if (!precisionShort)
+                m_document.addMessage(invalidCircuit);
+            return std::nullopt;
         }
         if (c + 1 < n)
             system.eliminate(c);
     }
     setSolutionProgress(90);
-    system.writeSolution(*m_matrix, nodeCount() + dependentCount());
-    setSolutionProgress(100);
+    Matrix solved = *m_matrix;
+    system.writeSolution(solved, nodeCount() + dependentCount());
+    return solved;
+}
+
+namespace {
+
+// Whether two polynomials have the same degree and agree in every coefficient to within a
+// quarter of the lower work precision.
+bool agree(const TransPolynom &a, const TransPolynom &b, double digits)
+{
+    TransPolynom x = a;
+    TransPolynom y = b;
+    x.strip();
+    y.strip();
+    if (x.degree() != y.degree())
+        return false;
+    for (int k = 0; k <= x.degree(); ++k) {
+        const transDouble &p = x.coefficient(k);
+        const transDouble &q = y.coefficient(k);
+        if (p.isZero() != q.isZero())
+            return false;
+        if (p.isZero())
+            continue;
+        const transDouble difference = p - q;
+        if (!difference.isZero()
+            && logBase256(difference) > std::max(logBase256(p), logBase256(q)) - digits)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool MatrixLid::hasPossibleDegrees(const Matrix &solved) const
+{
+    const int stores = m_document.energyStoreCount();
+    for (int i = 0; i < nodeCount(); ++i) {
+        for (int s = nodeCount() + dependentCount(); s < columnCount(); ++s) {
+            TransPolynom denominator = solved.entry(i, s).denominator();
+            denominator.strip();
+            if (denominator.degree() > stores)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool MatrixLid::solutionsAgree(const Matrix &lower, const Matrix &higher) const
+{
+    const double digits = transDouble::workPrecision() / 8.0;
+    for (int i = 0; i < nodeCount(); ++i) {
+        for (int s = nodeCount() + dependentCount(); s < columnCount(); ++s) {
+            const TransRatioFunc &a = lower.entry(i, s);
+            const TransRatioFunc &b = higher.entry(i, s);
+            if (!agree(a.numerator(), b.numerator(), digits)
+                || !agree(a.denominator(), b.denominator(), digits))
+                return false;
+        }
+    }
+    return true;
 }
 
 // The node columns by their number of zero entries, most first (a selection sort, the first

@@ -1,5 +1,8 @@
 #include "tcircuitdocument.h"
 
+#include <model/capacitor.h>
+#include <model/inductor.h>
+
 #include <model/circuitfile.h>
 #include <model/currenttag.h>
 
@@ -34,6 +37,16 @@ TCircuitDocument::~TCircuitDocument()
     m_tools.clear();
     discardResults();
     m_messages.clear();
+}
+
+int TCircuitDocument::energyStoreCount() const
+{
+    int count = 0;
+    for (const Component *component : m_components) {
+        if (dynamic_cast<const Capacitor *>(component) || dynamic_cast<const Inductor *>(component))
+            ++count;
+    }
+    return count;
 }
 
 std::uint16_t TCircuitDocument::workPrecisionFor(std::uint16_t significandBytes)

@@ -132,6 +132,8 @@ public:
     std::uint16_t solverParameter() const { return m_settings.solverParameter; }
     void setSolverParameter(std::uint16_t value);
     std::uint16_t significandBytes() const { return m_settings.significandBytes; }
+    // The capacitors and inductors of the circuit: the most poles it can have.
+    int energyStoreCount() const;
     void setSignificandBytes(std::uint16_t bytes);
     // Set while the circuit is drawn for the printer: drawing takes the printer colours.
     bool isPrinting() const { return m_printing; }

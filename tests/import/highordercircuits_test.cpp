@@ -15,19 +15,27 @@
 
 namespace {
 
+enum class Drive { ThroughResistor, AtCorner };
+
 // An M × M grid of nodes m<row>x<column>, 1 kΩ between neighbours and 1 nF from every node to
-// ground, driven through 1 kΩ at the corner m0x0.
-std::string rcMeshNetlist(int size)
+// ground, driven at the corner m0x0 through 1 kΩ or by the source itself (the corner is then
+// the node "in" and has no capacitor).
+std::string rcMeshNetlist(int size, Drive drive)
 {
-    std::string netlist = "rc mesh\nV1 in 0 AC 1\nRin in m0x0 1k\n";
+    const bool atCorner = drive == Drive::AtCorner;
+    std::string netlist
+        = atCorner ? "rc mesh\nV1 in 0 AC 1\n" : "rc mesh\nV1 in 0 AC 1\nRin in m0x0 1k\n";
     int resistor = 0;
-    const auto node = [](int row, int column) {
+    const auto node = [atCorner](int row, int column) {
+        if (atCorner && row == 0 && column == 0)
+            return std::string("in");
         return "m" + std::to_string(row) + "x" + std::to_string(column);
     };
     for (int row = 0; row < size; ++row) {
         for (int column = 0; column < size; ++column) {
-            netlist += "C" + std::to_string(row) + "_" + std::to_string(column) + " "
-                       + node(row, column) + " 0 1n\n";
+            if (!atCorner || row != 0 || column != 0)
+                netlist += "C" + std::to_string(row) + "_" + std::to_string(column) + " "
+                           + node(row, column) + " 0 1n\n";
             if (row + 1 < size)
                 netlist += "R" + std::to_string(++resistor) + " " + node(row, column) + " "
                            + node(row + 1, column) + " 1k\n";
@@ -37,6 +45,25 @@ std::string rcMeshNetlist(int size)
         }
     }
     return netlist + ".end\n";
+}
+
+// The transfer-function tool for V1 to the far corner, evaluated.
+TransFunc &evaluatedAtFarCorner(TCircuitDocument &document, int size)
+{
+    const std::string corner = "Vm" + std::to_string(size - 1) + "x" + std::to_string(size - 1);
+    auto tool = std::make_unique<TransFunc>(corner, labelUnit("V1"), &document);
+    tool->place({100, 300}, {300, 400}, &document);
+    TransFunc &placed = *tool;
+    document.appendTool(std::move(tool));
+    placed.update();
+    return placed;
+}
+
+void expectPoles(const std::vector<double> &poles, const std::vector<double> &expected)
+{
+    ASSERT_EQ(poles.size(), expected.size());
+    for (std::size_t i = 0; i < poles.size(); ++i)
+        EXPECT_NEAR(poles[i] / expected[i], 1.0, 1e-13) << i;
 }
 
 std::vector<double> realPoles(const TransFunc &tool)
@@ -61,12 +88,8 @@ TEST(HighOrderCircuits, RcMeshShowsExactlyTheModesItsFarCornerSees)
 {
     TCircuitDocument document;
     document.openNew();
-    ASSERT_TRUE(importSpiceNetlist(rcMeshNetlist(6), document).ok());
-    auto tool = std::make_unique<TransFunc>("Vm5x5", labelUnit("V1"), &document);
-    tool->place({100, 300}, {300, 400}, &document);
-    TransFunc &placed = *tool;
-    document.appendTool(std::move(tool));
-    placed.update();
+    ASSERT_TRUE(importSpiceNetlist(rcMeshNetlist(6, Drive::ThroughResistor), document).ok());
+    const TransFunc &placed = evaluatedAtFarCorner(document, 6);
     ASSERT_EQ(document.messages().count(), 0) << document.messages()[0]->text().text();
 
     const std::vector<double> expected{-7464728.27952047, -6736961.29537256, -6009991.7363899,
@@ -75,12 +98,26 @@ TEST(HighOrderCircuits, RcMeshShowsExactlyTheModesItsFarCornerSees)
                                        -3108709.57711534, -2409551.72643766, -2084524.42091573,
                                        -1415748.67258132, -1049100.3032716,  -607576.42862288,
                                        -323210.893396353, -13927.7015348701};
-    const std::vector<double> poles = realPoles(placed);
-    ASSERT_EQ(poles.size(), expected.size());
-    for (std::size_t i = 0; i < poles.size(); ++i)
-        EXPECT_NEAR(poles[i] / expected[i], 1.0, 1e-13) << i;
+    expectPoles(realPoles(placed), expected);
     int cancelled = 0;
     for (const Root &root : placed.cancelledDenominatorRoots().roots())
         cancelled += root.multiplicity();
     EXPECT_EQ(cancelled, 19);
+}
+
+// Driven at the corner itself, the mesh loses more digits to its cancellations than the default
+// precision holds: solved at it, the rounding of cancelling terms stood as coefficients and the
+// tool answered 39 poles for 35 capacitors. The solution is confirmed at raised precisions.
+TEST(HighOrderCircuits, RcMeshDrivenAtItsCornerIsSolvedAtThePrecisionItNeeds)
+{
+    TCircuitDocument document;
+    document.openNew();
+    ASSERT_TRUE(importSpiceNetlist(rcMeshNetlist(6, Drive::AtCorner), document).ok());
+    const TransFunc &placed = evaluatedAtFarCorner(document, 6);
+    ASSERT_EQ(document.messages().count(), 0) << document.messages()[0]->text().text();
+    expectPoles(realPoles(placed),
+                {-7461664.00155923, -6716785.08185765, -5977759.58395538, -5706854.64047155,
+                 -4932943.21981921, -4698118.32675843, -3842582.58071249, -3703431.20395604,
+                 -3203562.27547109, -2742163.67171041, -2152929.17535608, -1664307.22475695,
+                 -1092098.67009384, -709221.068889818, -368479.16237362, -27100.1122581923});
 }
