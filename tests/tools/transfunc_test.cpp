@@ -456,6 +456,10 @@ TEST_F(TransFuncTest, TwinTNotchCancelsItsCommonFactor)
                 1e-7);
     for (const Complex s : {Complex(0, 1e3), Complex(0, 1e4), Complex(-500, 2e4)})
         expectNear((s * s + 1e8) / (s * s + 4e4 * s + 1e8), tool.wholeRatio().evaluate(s));
+    // The notch's zeros lie on the imaginary axis: the formula has no s term at all, not the
+    // rounding of one (-5.7e-18 s).
+    EXPECT_EQ(tool.ratio().numerator().coefficient(1), Complex(0.0));
+    EXPECT_DOUBLE_EQ(tool.numeratorRoots().roots()[0].value().real(), 0.0);
 }
 
 // Regression: a triple pole (three buffered equal RC sections) came out as three neighbouring
