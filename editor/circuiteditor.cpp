@@ -5,6 +5,7 @@
 #include "gridsnap.h"
 #include "messagesubject.h"
 #include "palette.h"
+#include "plotlines.h"
 #include "sheetthings.h"
 
 #include <common/drawcolors.h>
@@ -204,19 +205,37 @@ void CircuitEditor::escape()
 void CircuitEditor::zoomIn(Point window)
 {
     m_transform.zoomInAround(window);
+    resamplePlots();
     m_repaint.addWhole();
 }
 
 void CircuitEditor::zoomOut(Point window)
 {
     m_transform.zoomOutAround(window);
+    resamplePlots();
     m_repaint.addWhole();
 }
 
 void CircuitEditor::fitView(Size window)
 {
     m_transform.fit(m_document.boundingRect(false), window);
+    resamplePlots();
     m_repaint.addWhole();
+}
+
+bool CircuitEditor::resamplePlots()
+{
+    bool resampled = false;
+    for (CircTool *tool : m_document.tools()) {
+        if (isPlot(*tool) && !tool->samplesFit(m_transform.zoom())) {
+            tool->setColumnScale(m_transform.zoom());
+            tool->attach();
+            resampled = true;
+        }
+    }
+    if (resampled)
+        m_repaint.addWhole();
+    return resampled;
 }
 
 bool CircuitEditor::isEnabled(EditCommand command) const
@@ -423,6 +442,7 @@ void CircuitEditor::notify(DocumentNotification code, int)
     m_repaint.addWhole();
     // Another view may have changed the things that a drag here refers to.
     m_markerDrag.cancel();
+    resamplePlots();
     if (m_pending && !m_pending->fitsDocument()) {
         dropPending();
         m_pressed = false;

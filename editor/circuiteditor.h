@@ -75,6 +75,10 @@ public:
     void zoomIn(Point window);
     void zoomOut(Point window);
     void fitView(Size window);
+    // The plots whose curves were sampled for another frame width or zoom than they now have
+    // sample anew for the view's zoom; the editor runs it after a zoom step and a change of
+    // the document (a resized frame, an undo). Answers whether any plot was resampled.
+    bool resamplePlots();
 
     // The grid point of a window point, and the unsnapped sheet point (the status bar's).
     Point snappedSheetPoint(Point window) const;

@@ -44,6 +44,12 @@ std::optional<PlotHit> hitOnPlot(CircTool &tool, Point point, DrawSurface &surfa
 
 } // namespace
 
+bool isPlot(const CircTool &tool)
+{
+    return dynamic_cast<const BodePlot *>(&tool) || dynamic_cast<const TimePlot *>(&tool)
+           || dynamic_cast<const Signal *>(&tool);
+}
+
 std::vector<PlotLine> plotLinesOf(CircTool &tool)
 {
     std::vector<PlotLine> lines;

@@ -25,6 +25,9 @@ struct PlotLine
 // draws them; none for any other tool.
 std::vector<PlotLine> plotLinesOf(CircTool &tool);
 
+// A Bode plot, a time plot or a signal: a tool that samples curves across its frame.
+bool isPlot(const CircTool &tool);
+
 // A point on the plot area of a plot tool: the tool, its graph laid out as its paint lays it
 // out, and the abscissa there.
 struct PlotHit
