@@ -93,6 +93,12 @@ bool PlotMarkerDrag::press(Point sheet, const DrawSurface &measuring, double pic
     marker.kind = GraphMarker::ValueAt;
     marker.position = positionText(hit->x, (m_right - m_left) / std::max(1, m_plotArea.width()));
     marker.recompute(*lines[m_line].curve);
+    // The label goes toward the middle of the plot area, where there is room for it.
+    const Point at = graph.pixelOf(marker.x, marker.y, *lines[m_line].parameters);
+    const Point middle{(m_plotArea.left + m_plotArea.right) / 2,
+                       (m_plotArea.top + m_plotArea.bottom) / 2};
+    marker.labelSide = at.x > middle.x ? GraphMarker::leftSide : GraphMarker::rightSide;
+    marker.labelRow = at.y < middle.y ? GraphMarker::lowerRow : GraphMarker::upperRow;
     MArray<GraphMarker> &markers = lines[m_line].parameters->markers;
     markers.append(marker);
     m_marker = markers.upperIndex();

@@ -13,10 +13,10 @@
 // A press on a plot area near the point of a visible marker drags that marker along its curve:
 // its position follows the pointer. A press elsewhere on a plot area adds a value marker at
 // that abscissa to the line drawn nearest to the pointer there, and a drag before the release
-// moves it on. Positions are rounded to the resolution of one sheet unit of the axis. While
-// the button is down the plot shows the marker where it would land; the release records the
-// change as one edit action, so that it is undone as a whole. The marker dialog of the line
-// stays the way to choose another kind.
+// moves it on; its label is put toward the middle of the plot area. Positions are rounded to the
+// resolution of one sheet unit of the axis. While the button is down the plot shows the marker
+// where it would land; the release records the change as one edit action, so that it is undone as a
+// whole. The marker dialog of the line stays the way to choose another kind.
 class PlotMarkerDrag
 {
 public:

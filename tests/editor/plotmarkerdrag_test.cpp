@@ -95,6 +95,9 @@ TEST_F(PlotMarkerDragTest, ClickAddsAValueMarkerOnTheNearestLine)
     EXPECT_TRUE(markers(BodeLineKind::Phase).isEmpty());
     const GraphMarker &marker = markers(BodeLineKind::Magnitude)[0];
     EXPECT_EQ(marker.kind, GraphMarker::ValueAt);
+    // Near the upper left corner of the plot area: the label goes right and down.
+    EXPECT_EQ(marker.labelSide, GraphMarker::rightSide);
+    EXPECT_EQ(marker.labelRow, GraphMarker::lowerRow);
     const double x = marker.position.value();
     EXPECT_NEAR(x, abscissa(column), quantum() / 2);
     EXPECT_NEAR(std::round(x / quantum()) * quantum(), x, 1e-12);
