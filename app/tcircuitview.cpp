@@ -42,6 +42,11 @@ bool shiftHeld(const QInputEvent *event)
     return event->modifiers().testFlag(Qt::ShiftModifier);
 }
 
+bool controlHeld(const QInputEvent *event)
+{
+    return event->modifiers().testFlag(Qt::ControlModifier);
+}
+
 } // namespace
 
 TCircuitView::TCircuitView(TCircuitDocument &document, Palette &palette, EditorClipboard &clipboard,
@@ -146,7 +151,8 @@ void TCircuitView::mousePressEvent(QMouseEvent *event)
     setFocus(Qt::MouseFocusReason);
     switch (event->button()) {
     case Qt::LeftButton:
-        m_editor.press(eventPoint(event), shiftHeld(event));
+        if (!(controlHeld(event) && pressOnPlot(event)))
+            m_editor.press(eventPoint(event), shiftHeld(event));
         afterEditorStep();
         break;
     case Qt::MiddleButton:
@@ -184,13 +190,28 @@ void TCircuitView::mouseMoveEvent(QMouseEvent *event)
     reportValueUnderPointer(sheet);
 }
 
-void TCircuitView::reportValueUnderPointer(Point sheet)
+// Plots are laid out in the font the sheet is drawn in, as they are on the screen.
+template<typename Measure>
+auto TCircuitView::withMeasuringSurface(Measure measure) const
 {
-    // Measured in the font the sheet is drawn in, as the plots on the screen are laid out.
     QImage scratch(1, 1, QImage::Format_RGB32);
     QPainter painter(&scratch);
     const QtDrawSurface measuring(painter, m_settings.font());
-    const QString text = QString::fromStdString(plotReadout(document(), sheet, measuring));
+    return measure(measuring);
+}
+
+bool TCircuitView::pressOnPlot(const QMouseEvent *event)
+{
+    return withMeasuringSurface([&](const DrawSurface &measuring) {
+        return m_editor.pressOnPlot(eventPoint(event), measuring);
+    });
+}
+
+void TCircuitView::reportValueUnderPointer(Point sheet)
+{
+    const QString text = withMeasuringSurface([&](const DrawSurface &measuring) {
+        return QString::fromStdString(plotReadout(document(), sheet, measuring));
+    });
     if (text == m_valueUnderPointer)
         return;
     m_valueUnderPointer = text;
@@ -214,7 +235,9 @@ void TCircuitView::mouseDoubleClickEvent(QMouseEvent *event)
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
     }
-    m_editor.doubleClick(eventPoint(event));
+    // Quick clicks with Ctrl place one marker each.
+    if (!(controlHeld(event) && pressOnPlot(event)))
+        m_editor.doubleClick(eventPoint(event));
     afterEditorStep();
 }
 

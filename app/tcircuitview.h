@@ -17,7 +17,7 @@ class TCircuitDocument;
 // sheet through the drawing surface, with the outline of a drag and the selection rectangle
 // on top; mouse and keys go to the editor, which turns them into edit actions. Ctrl+wheel
 // zooms around the pointer, the middle button pans, and the sheet point under the pointer is
-// reported for the status bar.
+// reported for the status bar. Ctrl with the left button on a plot places and drags markers.
 class TCircuitView : public QAbstractScrollArea, public DocumentListener
 {
     Q_OBJECT
@@ -74,6 +74,9 @@ private:
     void afterEditorStep();
     void reportStatus();
     void reportValueUnderPointer(Point sheet);
+    bool pressOnPlot(const QMouseEvent *event);
+    template<typename Measure>
+    auto withMeasuringSurface(Measure measure) const;
     void syncScrollBars();
     Point viewportCentre() const;
 

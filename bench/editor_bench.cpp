@@ -2,6 +2,8 @@
 #include <editor/editorclipboard.h>
 #include <editor/palette.h>
 
+#include <tools/persistentclasses.h>
+
 #include <model/capacitor.h>
 #include <model/parameterdialogs.h>
 #include <model/resistor.h>
@@ -12,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
@@ -153,5 +156,38 @@ void BM_DragStep(benchmark::State &state)
     state.counters["repaintShare"] = area / (1920.0 * 1080.0);
 }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+
+// A zoom step on the Sallen-Key example, whose Bode plot (two lines over 4 decades), signal
+// and time plot (a step response, auto sample) are 400 units wide: every plot samples anew
+// for its new width in window pixels. The argument is the number of zoom steps taken before
+// (0: zoom 1 and 1.25; 6: zoom 3.8 and 4.8, some 1,700 columns a plot).
+void BM_ZoomStepResamplesPlots(benchmark::State &state)
+{
+    registerPersistentClasses();
+    TCircuitDocument document;
+    if (!document
+             .open(std::filesystem::path(ZENODYNE_SOURCE_DIR) / "examples"
+                   / "sallen-key-lowpass.crc")
+             .ok()) {
+        state.SkipWithError("the example does not open");
+        return;
+    }
+    Palette palette;
+    NoClipboard clipboard;
+    CancelDialogs dialogs;
+    CircuitEditor editor(document, palette, clipboard, dialogs);
+    for (int step = 0; step < state.range(0); ++step)
+        editor.zoomIn(Point{0, 0});
+    bool in = true;
+    for (auto _ : state) {
+        if (in)
+            editor.zoomIn(Point{0, 0});
+        else
+            editor.zoomOut(Point{0, 0});
+        in = !in;
+    }
+    state.counters["zoom"] = editor.transform().zoom();
+}
+BENCHMARK(BM_ZoomStepResamplesPlots)->Arg(0)->Arg(6)->Unit(benchmark::kMillisecond);
 
 } // namespace

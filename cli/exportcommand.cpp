@@ -97,12 +97,17 @@ void addExportCommand(CLI::App &app, Command &command)
                                                  {"Cn*pow(s,n)", Syntax::PowFunction},
                                                  {"pow", Syntax::PowFunction},
                                                  {"C0,C1, ... ,Cn", Syntax::CoefficientList},
-                                                 {"list", Syntax::CoefficientList}};
+                                                 {"list", Syntax::CoefficientList},
+                                                 {"latex", Syntax::Latex},
+                                                 {"python", Syntax::Python},
+                                                 {"matlab", Syntax::Matlab}};
     options->syntaxOption
         = exportCommand
               ->add_option("--syntax", options->syntax,
                            "Transfer function: caret (Cn*s^n, the default), stars (Cn*s**n), "
-                           "pow (Cn*pow(s,n)) or list (C0,C1, ... ,Cn)")
+                           "pow (Cn*pow(s,n)), list (C0,C1, ... ,Cn), latex (\\frac), python "
+                           "(numpy arrays and a scipy.signal system) or matlab (tf(num, den), "
+                           "also Octave)")
               ->transform(CLI::CheckedTransformer(syntaxes).description(""));
     options->fields.addTo(*exportCommand,
                           ExportFieldOptions::bodeFields | ExportFieldOptions::windowFields);

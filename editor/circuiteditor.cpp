@@ -5,6 +5,7 @@
 #include "gridsnap.h"
 #include "messagesubject.h"
 #include "palette.h"
+#include "plotlines.h"
 #include "sheetthings.h"
 
 #include <common/drawcolors.h>
@@ -60,6 +61,7 @@ CircuitEditor::CircuitEditor(TCircuitDocument &document, Palette &palette,
     , m_palette(palette)
     , m_clipboard(clipboard)
     , m_dialogs(dialogs)
+    , m_markerDrag(document)
 {
     m_document.addListener(*this);
 }
@@ -118,8 +120,26 @@ void CircuitEditor::press(Point window, bool)
     }
 }
 
+bool CircuitEditor::pressOnPlot(Point window, const DrawSurface &measuring)
+{
+    // A pointer a few pixels off a marker's point still picks it, at every zoom.
+    constexpr double pickPixels = 5.0;
+    if (m_pressed || m_floating || m_palette.mode() == CursorMode::Insert)
+        return false;
+    m_status.clear();
+    if (!m_markerDrag.press(sheetPoint(window), measuring, pickPixels / m_transform.zoom()))
+        return false;
+    m_repaint.addWhole();
+    return true;
+}
+
 void CircuitEditor::move(Point window, bool)
 {
+    if (m_markerDrag.isActive()) {
+        m_markerDrag.move(sheetPoint(window));
+        m_repaint.addWhole();
+        return;
+    }
     const Point p = snappedSheetPoint(window);
     m_pointer = p;
     if ((m_pressed || m_floating) && p != m_currentPoint)
@@ -128,6 +148,11 @@ void CircuitEditor::move(Point window, bool)
 
 void CircuitEditor::release(Point window, bool shift)
 {
+    if (m_markerDrag.isActive()) {
+        m_markerDrag.release(sheetPoint(window));
+        m_repaint.addWhole();
+        return;
+    }
     const Point p = snappedSheetPoint(window);
     m_pointer = p;
     if (m_swallowRelease) {
@@ -165,6 +190,10 @@ void CircuitEditor::rightClick(Point window)
 
 void CircuitEditor::escape()
 {
+    if (m_markerDrag.isActive()) {
+        m_markerDrag.cancel();
+        m_repaint.addWhole();
+    }
     dropPending();
     if (m_pressed) {
         m_pressed = false;
@@ -176,19 +205,37 @@ void CircuitEditor::escape()
 void CircuitEditor::zoomIn(Point window)
 {
     m_transform.zoomInAround(window);
+    resamplePlots();
     m_repaint.addWhole();
 }
 
 void CircuitEditor::zoomOut(Point window)
 {
     m_transform.zoomOutAround(window);
+    resamplePlots();
     m_repaint.addWhole();
 }
 
 void CircuitEditor::fitView(Size window)
 {
     m_transform.fit(m_document.boundingRect(false), window);
+    resamplePlots();
     m_repaint.addWhole();
+}
+
+bool CircuitEditor::resamplePlots()
+{
+    bool resampled = false;
+    for (CircTool *tool : m_document.tools()) {
+        if (isPlot(*tool) && !tool->samplesFit(m_transform.zoom())) {
+            tool->setColumnScale(m_transform.zoom());
+            tool->attach();
+            resampled = true;
+        }
+    }
+    if (resampled)
+        m_repaint.addWhole();
+    return resampled;
 }
 
 bool CircuitEditor::isEnabled(EditCommand command) const
@@ -394,6 +441,8 @@ void CircuitEditor::notify(DocumentNotification code, int)
         return;
     m_repaint.addWhole();
     // Another view may have changed the things that a drag here refers to.
+    m_markerDrag.cancel();
+    resamplePlots();
     if (m_pending && !m_pending->fitsDocument()) {
         dropPending();
         m_pressed = false;

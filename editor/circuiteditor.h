@@ -2,6 +2,7 @@
 
 #include <editor/editcommand.h>
 #include <editor/objectcommand.h>
+#include <editor/plotmarkerdrag.h>
 #include <editor/repaintregion.h>
 #include <editor/viewtransform.h>
 
@@ -55,6 +56,11 @@ public:
     // The pointer moved, with the left button down or up (a floating paste follows it).
     void move(Point window, bool shift);
     void release(Point window, bool shift);
+    // The left button with Ctrl on the plot area of a Bode plot, a signal or a time plot: adds
+    // a value marker there or drags a marker along its curve (PlotMarkerDrag); the following
+    // moves and the release belong to it. Answers false when the point lies on no plot area,
+    // and the press is then an ordinary one. The surface measures text as the sheet is drawn.
+    bool pressOnPlot(Point window, const DrawSurface &measuring);
     // A double click of the left button modifies the selection through its parameter dialogs.
     void doubleClick(Point window);
     // The right button: remembers the thing under the pointer for the "Object" menu.
@@ -69,11 +75,15 @@ public:
     void zoomIn(Point window);
     void zoomOut(Point window);
     void fitView(Size window);
+    // The plots whose curves were sampled for another frame width or zoom than they now have
+    // sample anew for the view's zoom; the editor runs it after a zoom step and a change of
+    // the document (a resized frame, an undo). Answers whether any plot was resampled.
+    bool resamplePlots();
 
     // The grid point of a window point, and the unsnapped sheet point (the status bar's).
     Point snappedSheetPoint(Point window) const;
     Point sheetPoint(Point window) const;
-    bool isDragging() const { return m_pressed; }
+    bool isDragging() const { return m_pressed || m_markerDrag.isActive(); }
     bool isFloating() const { return m_floating; }
 
     // The commands of the Edit and View menus.
@@ -155,4 +165,5 @@ private:
     bool m_pressDroppedFloat = false;
     RepaintRegion m_repaint;
     std::string m_status;
+    PlotMarkerDrag m_markerDrag;
 };

@@ -5,6 +5,9 @@
 #include <common/ipstream.h>
 #include <common/opstream.h>
 
+#include <algorithm>
+#include <cmath>
+
 void CircTool::place(Point first, Point second, TCircuitDocument *document)
 {
     const Rect corners = SheetGeometry::spanned(first, second);
@@ -49,6 +52,14 @@ bool CircTool::hitAt(Point at) const
 }
 
 void CircTool::attach() {}
+
+std::int64_t CircTool::sampledColumns(std::int64_t unscaled, std::int64_t limit)
+{
+    m_sampledWidth = rect().width();
+    m_sampledScale = m_columnScale;
+    const double scaled = std::round(static_cast<double>(unscaled) * m_columnScale);
+    return static_cast<std::int64_t>(std::clamp(scaled, 0.0, static_cast<double>(limit)));
+}
 
 void CircTool::paint(DrawSurface &surface) const
 {

@@ -2,6 +2,9 @@
 
 #include <model/circthing.h>
 
+#include <cstdint>
+#include <optional>
+
 // A tool on the sheet (a text block or an analysis tool): a rectangle whose corners are the
 // two points, first the top-left and second the bottom-right one.
 class CircTool : public CircThing
@@ -48,4 +51,23 @@ public:
     {
         return Rect{firstPoint().x, firstPoint().y, secondPoint().x, secondPoint().y};
     }
+
+    // The plots sample their curves once per device pixel of their frame's width: per sheet
+    // unit, the zoom of the view that shows them (1 without a view). Attach samples anew; a
+    // view asks whether the samples still fit the frame's width and its zoom.
+    void setColumnScale(double scale) { m_columnScale = scale; }
+    bool samplesFit(double scale) const
+    {
+        return m_sampledWidth == rect().width() && m_sampledScale == scale;
+    }
+
+protected:
+    // The columns to sample for a frame that takes the given number at scale 1, at most the
+    // limit; the frame's width and the scale are noted as sampled for.
+    std::int64_t sampledColumns(std::int64_t unscaled, std::int64_t limit);
+
+private:
+    double m_columnScale = 1.0;
+    double m_sampledScale = 1.0;
+    std::optional<std::int32_t> m_sampledWidth;
 };

@@ -28,15 +28,28 @@ EditModificationAction::EditModificationAction(TCircuitDocument &document,
     const ThingLists selection
         = ThingLists::matching(document, [](const CircThing &thing) { return thing.isSelected(); });
     selection.forEach([&](CircThing &original) {
-        std::unique_ptr<CircThing> copy = copyOf(original);
-        if (!copy)
-            return;
-        copy->setDocument(&document);
-        if (!copy->editParameters(dialogs))
-            return;
-        m_removed.add(&original, false);
-        m_added.add(std::move(copy));
+        modify(original, [&](CircThing &copy) { return copy.editParameters(dialogs); });
     });
+}
+
+EditModificationAction::EditModificationAction(TCircuitDocument &document, CircThing &thing,
+                                               const std::function<bool(CircThing &)> &change)
+    : EditAction(document)
+{
+    modify(thing, change);
+}
+
+void EditModificationAction::modify(CircThing &original,
+                                    const std::function<bool(CircThing &)> &change)
+{
+    std::unique_ptr<CircThing> copy = copyOf(original);
+    if (!copy)
+        return;
+    copy->setDocument(&document());
+    if (!change(*copy))
+        return;
+    m_removed.add(&original, false);
+    m_added.add(std::move(copy));
 }
 
 void EditModificationAction::perform()

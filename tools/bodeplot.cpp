@@ -90,8 +90,7 @@ void BodePlot::update()
 // range itself is not sampled.
 void BodePlot::resample()
 {
-    const std::int64_t columns
-        = std::clamp<std::int64_t>(std::int64_t{rect().width()} + 1, 0, maxColumns);
+    const std::int64_t columns = sampledColumns(std::int64_t{rect().width()} + 1, maxColumns);
     const std::int64_t decades = std::clamp<std::int64_t>(m_decades, 0, maxDecades);
     const double samplesPerDecade
         = decades > 0 ? static_cast<double>(columns) / static_cast<double>(decades) : 0.0;

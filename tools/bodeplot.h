@@ -55,6 +55,7 @@ public:
                                const ExportNumberFormat &number = ExportNumberFormat()) const;
 
     const MArray<BPElemParam> &elements() const { return m_elements; }
+    MArray<BPElemParam> &elements() { return m_elements; }
     // The plot takes over copies of the elements as its own.
     void setElements(const MArray<BPElemParam> &elements);
     std::int32_t startDecade() const { return m_startDecade; }

@@ -71,7 +71,7 @@ Graph Signal::makeGraph(DrawSurface &surface) const
 void Signal::update()
 {
     m_curve.clear();
-    const int columns = std::min(rect().width(), maxColumns);
+    const int columns = static_cast<int>(sampledColumns(rect().width(), maxColumns));
     if (columns >= 1) {
         const double t0 = m_start.value();
         const double dt = (m_end.value() - t0) / columns;

@@ -77,6 +77,7 @@ public:
     bool autoSample() const { return m_autoSample; }
     void setAutoSample(bool autoSample) { m_autoSample = autoSample; }
     const TPElemParam &line() const { return m_line; }
+    TPElemParam &line() { return m_line; }
     void setLine(const TPElemParam &line) { m_line = line; }
     const TGraphParam &graph() const { return m_graph; }
     void setGraph(const TGraphParam &graph) { m_graph = graph; }

@@ -132,8 +132,8 @@ Graph TimePlot::makeGraph(DrawSurface &surface) const
 
 void TimePlot::update()
 {
-    const int columns = static_cast<int>(
-        std::clamp<std::int64_t>(std::int64_t{rect().width()} + 1, 0, maxColumns));
+    const int columns
+        = static_cast<int>(sampledColumns(std::int64_t{rect().width()} + 1, maxColumns));
     std::vector<plotData> curves = sampled(m_start.value(), m_end.value(), columns, m_autoSample);
     m_outputCurves.clear();
     m_transferCurves.clear();

@@ -71,7 +71,9 @@ public:
                                const ExportNumberFormat &number = ExportNumberFormat()) const;
 
     const MArray<TPElemParam> &outputLines() const { return m_outputLines; }
+    MArray<TPElemParam> &outputLines() { return m_outputLines; }
     const MArray<TPElemParam> &transferLines() const { return m_transferLines; }
+    MArray<TPElemParam> &transferLines() { return m_transferLines; }
     void setLines(const MArray<TPElemParam> &outputLines, const MArray<TPElemParam> &transferLines);
     const MPtrArray<SuperSigSolution> &outputSolutions() const { return m_outputSolutions; }
     const MPtrArray<SuperSigSolution> &transferSolutions() const { return m_transferSolutions; }

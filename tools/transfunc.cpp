@@ -2,6 +2,7 @@
 
 #include <compile/documentcompile.h>
 #include <tools/evaluationclock.h>
+#include <tools/programformulatext.h>
 #include <tools/tooldialogs.h>
 #include <tools/tranfuncdialogdata.h>
 #include <tools/transfuncextendedviewdata.h>
@@ -266,6 +267,8 @@ std::string TransFunc::termsText(const Polynom &p, TextSyntax syntax,
 
 std::string TransFunc::formulaText(TextSyntax syntax, const ExportNumberFormat &number) const
 {
+    if (isProgramSyntax(syntax))
+        return programFormulaText(name().view(), *m_ratio, syntax, number);
     return std::string(name().view()) + " = ( " + termsText(m_ratio->numerator(), syntax, number)
            + " )/( " + termsText(m_ratio->denominator(), syntax, number) + " )";
 }

@@ -31,8 +31,17 @@ class TransFunc : public CircTool, public RatioReceiver
     ZENODYNE_STREAMABLE(TransFunc, 3)
 
 public:
-    // The syntaxes of the text export.
-    enum class TextSyntax { PowerCaret, PowerStars, PowFunction, CoefficientList };
+    // The syntaxes of the text export: the four coefficient forms, then the texts of other
+    // programs (programformulatext.h).
+    enum class TextSyntax {
+        PowerCaret,
+        PowerStars,
+        PowFunction,
+        CoefficientList,
+        Latex,
+        Python,
+        Matlab
+    };
 
     TransFunc();
     // A tool as the user places it: shows O/I and the s-domain equation, not evaluated.

@@ -11,8 +11,13 @@
 struct TransFuncTextExportData
 {
     // The radio buttons, in the order of TransFunc::TextSyntax.
-    static constexpr std::array<std::string_view, 4> syntaxNames
-        = {"Cn*s^n", "Cn*s**n", "Cn*pow(s,n)", "C0,C1, ... ,Cn"};
+    static constexpr std::array<std::string_view, 7> syntaxNames = {"Cn*s^n",
+                                                                    "Cn*s**n",
+                                                                    "Cn*pow(s,n)",
+                                                                    "C0,C1, ... ,Cn",
+                                                                    "LaTeX (\\frac)",
+                                                                    "Python (NumPy, SciPy)",
+                                                                    "MATLAB/Octave (tf)"};
 
     const TransFunc *tool = nullptr;
     // Each opening starts with "Cn*s^n".

@@ -31,6 +31,14 @@ TEST(ExportCommand, WritesEachToolsExportWithTheDialogsFields)
     EXPECT_EQ(exportOf(file, {"H1", "--syntax", "list"}).out, "H1 = ( 10000 )/( 10000,1 )\n");
     EXPECT_EQ(exportOf(file, {"H1", "--syntax", "Cn*pow(s,n)", "--digits", "2"}).out,
               "H1 = ( 1e+04 )/( 1e+04 + 1*s )\n");
+    // The texts of other programs; the Python one ends in a line end of its own.
+    EXPECT_EQ(exportOf(file, {"H1", "--syntax", "latex"}).out, "H1 = \\frac{10000}{10000 + s}\n");
+    EXPECT_EQ(exportOf(file, {"H1", "--syntax", "matlab"}).out, "H1 = tf([10000], [1, 10000]);\n");
+    EXPECT_EQ(exportOf(file, {"H1", "--syntax", "python"}).out,
+              "import numpy as np\nfrom scipy import signal\n\n"
+              "# The coefficients of H1(s), highest power of s first\n"
+              "H1_num = np.array([10000])\nH1_den = np.array([1, 10000])\n"
+              "H1 = signal.TransferFunction(H1_num, H1_den)\n");
     // The plot's decades and unit, 100 rows, unless the options say otherwise.
     const CliRun bode = exportOf(file, {"B1"});
     EXPECT_EQ(bode.out.substr(0, bode.out.find('\n', 30)), "Log(rad/s),H1.Magnitude\n3,-0.0432137");

@@ -5,6 +5,7 @@
 #include "toolstestsupport.h"
 
 #include <support/recordingsurface.h>
+#include <support/tempfolder.h>
 #include <tools/evaluationclock.h>
 #include <tools/tranfuncdialogdata.h>
 #include <tools/transfunc.h>
@@ -18,6 +19,8 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -120,6 +123,59 @@ TEST(TransFuncTextExport, WritesTheFourSyntaxes)
         = [&exported](TransFuncTextExportData &data) { exported = data.text(); };
     ASSERT_TRUE(tool->exportData(dialogs));
     EXPECT_EQ("H = ( 1 )/( 1 + 0*s + 1*s^2 )", exported);
+}
+
+// The texts of other programs, against hand-written forms: coefficient arrays run from the
+// highest power down, LaTeX rows leave out zero terms and raise exponents of numbers.
+TEST(TransFuncTextExport, WritesLatexPythonAndMatlab)
+{
+    const auto tool = quadraticTool("H");
+    using S = TransFunc::TextSyntax;
+    EXPECT_EQ(R"(H = \frac{1 - 2 s + 3 s^{2}}{2 + 3 s + s^{2}})", tool->formulaText(S::Latex));
+    EXPECT_EQ("H = tf([3, -2, 1], [1, 3, 2]);", tool->formulaText(S::Matlab));
+    EXPECT_EQ("import numpy as np\n"
+              "from scipy import signal\n"
+              "\n"
+              "# The coefficients of H(s), highest power of s first\n"
+              "H_num = np.array([3, -2, 1])\n"
+              "H_den = np.array([1, 3, 2])\n"
+              "H = signal.TransferFunction(H_num, H_den)\n",
+              tool->formulaText(S::Python));
+
+    // Names become identifiers; small numbers keep their exponents.
+    tool->setName(labelUnit("2_b"));
+    tool->setRatio(ratioOf({-1e-6}, {1, 0, 1}));
+    EXPECT_EQ(R"(2\_b = \frac{-1 \cdot 10^{-6}}{1 + s^{2}})", tool->formulaText(S::Latex));
+    EXPECT_EQ("H_2_b = tf([-1e-06], [1, 0, 1]);", tool->formulaText(S::Matlab));
+    EXPECT_NE(tool->formulaText(S::Python).find("H_2_b_num = np.array([-1e-06])\n"),
+              std::string::npos);
+}
+
+// The Python text, run by python3 where it is installed: it parses, and where numpy and
+// scipy are there too, its system has the tool's values.
+TEST(TransFuncTextExport, PythonTextRunsInPython)
+{
+    if (std::system("python3 --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "python3 is not installed";
+    const auto tool = quadraticTool("H");
+    const TempFolder folder;
+    const std::filesystem::path script = folder.path() / "h.py";
+    const auto python = [&](const std::string &text, const char *options) {
+        std::ofstream(script) << text;
+        return std::system(
+            ("python3 " + std::string(options) + script.string() + " > /dev/null 2>&1").c_str());
+    };
+    const std::string text = tool->formulaText(TransFunc::TextSyntax::Python,
+                                               ExportNumberFormat(ExportNumberFormat::maxDigits));
+    // Compiled without running, so that it needs neither numpy nor scipy.
+    EXPECT_EQ(0, python(text, "-m py_compile "));
+    if (python("import numpy, scipy.signal\n", "") != 0)
+        GTEST_SKIP() << "numpy or scipy is not installed";
+    // H(2j) = (1 - 4j - 12) / (2 + 6j - 4) = (-11 - 4j) / (-2 + 6j).
+    EXPECT_EQ(0, python(text
+                            + "w, h = signal.freqresp(H, [2.0])\n"
+                              "assert abs(h[0] - (-11 - 4j) / (-2 + 6j)) < 1e-12, h\n",
+                        ""));
 }
 
 TEST(TransFuncExtendedView, ListsRootsAccuraciesAndTheLocalDate)

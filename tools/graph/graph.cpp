@@ -240,6 +240,17 @@ std::optional<double> Graph::abscissaAt(Point point) const
     return m_start + (point.x - m_plot.left) * (m_end - m_start) / m_plot.width();
 }
 
+// A value that cannot be drawn (infinite, not a number) lies far outside every plot area.
+Point Graph::pixelOf(double x, double value, const TPElemParam &line) const
+{
+    static constexpr double far = 1e9;
+    const auto whole = [](double pixel) {
+        return static_cast<std::int32_t>(
+            std::lround(std::isnan(pixel) ? far : std::clamp(pixel, -far, far)));
+    };
+    return {whole(xPixel(x)), whole(yPixel(value, scaleOf(line)))};
+}
+
 double Graph::xPixel(double x) const
 {
     return m_plot.left + (x - m_start) / (m_end - m_start) * m_plot.width();

@@ -43,6 +43,9 @@ public:
     // The horizontal position at a point of the plot area (its edges included); none outside
     // it or when the graph cannot be drawn (valid once drawAxes has run).
     std::optional<double> abscissaAt(Point point) const;
+    // The point at which the graph draws the value at x of a curve on the line's axis (valid
+    // once drawAxes has run).
+    Point pixelOf(double x, double value, const TPElemParam &line) const;
 
     // The layout (valid once drawAxes has run).
     const Rect &plotArea() const { return m_plot; }

@@ -78,6 +78,10 @@ TEST_F(ExportDialogTest, TransferFunctionTextInTheChosenSyntax)
 
     dialog.syntaxButtons().button(3)->click();
     EXPECT_EQ(saveAndCopy(dialog), "TF = ( 10000 )/( 10000,1 )");
+    ASSERT_EQ(dialog.syntaxButtons().buttons().count(), 7);
+    EXPECT_EQ(dialog.syntaxButtons().button(6)->text(), "MATLAB/Octave (tf)");
+    dialog.syntaxButtons().button(6)->click();
+    EXPECT_EQ(saveAndCopy(dialog), "TF = tf([10000], [1, 10000]);");
     clickButton(&dialog.doneButton());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }

@@ -2,6 +2,7 @@
 #include "tooldialogtestsupport.h"
 
 #include <editor/paletteentry.h>
+#include <messageview.h>
 #include <palettetoolbar.h>
 #include <tcircuitview.h>
 #include <tdocmanager.h>
@@ -11,6 +12,7 @@
 #include <tools/tranfuncdialogdata.h>
 #include <tools/transfunc.h>
 
+#include <model/passcomp.h>
 #include <model/tcircuitdocument.h>
 
 #include <QAction>
@@ -112,6 +114,61 @@ TEST(TranFuncDialog, PlacedOnTheRcLowPassItEvaluatesTheChosenOutput)
     EXPECT_STREQ(tool.inputSource().text(), "V1");
     EXPECT_EQ(tool.formulaText(TransFunc::TextSyntax::PowerCaret), "H = ( 10000 )/( 10000 + 1*s )");
     EXPECT_TRUE(document.messages().isEmpty());
+}
+
+QStringList messageLines(TZenodyneDecMDIFrame &frame, const TCircuitDocument &document)
+{
+    QStringList lines;
+    if (const MessageView *view = frame.messageViewFor(document)) {
+        for (int row = 0; row < view->count(); ++row)
+            lines.append(view->item(row)->text());
+    }
+    return lines;
+}
+
+// An evaluation that fails, through a bad equation or a faulty circuit, lists its messages in
+// the message view and leaves the tool at 0 / 1 without roots; a good one lists none.
+TEST(TranFuncDialog, AFailedEvaluationShowsItsMessagesAndResetsTheTool)
+{
+    AppFixture fixture;
+    TZenodyneDecMDIFrame &frame = fixture.app().frame();
+    TCircuitDocument &document = *fixture.app().docManager().open(exampleFile("rc-lowpass.crc"));
+    TCircuitView *view = fixture.activeView();
+    ASSERT_NE(view, nullptr);
+    frame.paletteToolBar().actionFor(PaletteEntry::TransferFunction)->trigger();
+    const auto typeEquation = [](const char *equation) {
+        onNextDialog<TranFuncDialog>([equation](TranFuncDialog &dialog) {
+            dialog.nameEdit().setText("H");
+            dialog.sourceBox().setCurrentIndex(dialog.sourceBox().findText("V1"));
+            dialog.equationEdit().setPlainText(equation);
+            dialog.accept();
+        });
+    };
+    typeEquation("Vout+");
+    const QPoint corner = view->viewport()->rect().bottomRight();
+    dragMouse(view->viewport(), corner - QPoint(300, 120), corner - QPoint(20, 20));
+    const auto tool = [&]() -> const TransFunc & { return toolOf<TransFunc>(document); };
+    EXPECT_EQ(messageLines(frame, document), QStringList{"Incorrect equation syntax"});
+    EXPECT_EQ(tool().formulaText(TransFunc::TextSyntax::PowerCaret), "H = ( 0 )/( 1 )");
+
+    typeEquation("Vout");
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, corner - QPoint(150, 70));
+    EXPECT_EQ(messageLines(frame, document), QStringList{});
+    EXPECT_EQ(tool().formulaText(TransFunc::TextSyntax::PowerCaret),
+              "H = ( 10000 )/( 10000 + 1*s )");
+    EXPECT_EQ(tool().denominatorRoots().count(), 1);
+
+    for (Component *component : document.components()) {
+        if (auto *resistor = dynamic_cast<PassComp *>(component);
+            resistor && resistor->name() == labelUnit("R1"))
+            resistor->setValue(textDouble(0.0));
+    }
+    document.circuitEdited();
+    typeEquation("Vout");
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, corner - QPoint(150, 70));
+    EXPECT_EQ(messageLines(frame, document), QStringList{"Resistor R1 has null value"});
+    EXPECT_EQ(tool().formulaText(TransFunc::TextSyntax::PowerCaret), "H = ( 0 )/( 1 )");
+    EXPECT_EQ(tool().denominatorRoots().count(), 0);
 }
 
 } // namespace

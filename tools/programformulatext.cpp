@@ -1,0 +1,122 @@
+#include "programformulatext.h"
+
+#include <algebra/ratiofunc.h>
+
+#include <cctype>
+#include <cmath>
+#include <string>
+
+namespace {
+
+using Syntax = TransFunc::TextSyntax;
+
+// Letters, digits and underscores, not starting with a digit.
+std::string identifier(std::string_view name)
+{
+    std::string text;
+    for (const char c : name)
+        text += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    if (text.empty())
+        return "H";
+    if (std::isdigit(static_cast<unsigned char>(text.front())))
+        text.insert(0, "H_");
+    return text;
+}
+
+std::string latexName(std::string_view name)
+{
+    std::string text;
+    for (const char c : name) {
+        if (std::string_view("_%&#${}").find(c) != std::string_view::npos)
+            text += '\\';
+        text += c;
+    }
+    return text.empty() ? "H" : text;
+}
+
+// The general format with its exponent raised: 1.5e-06 is 1.5 \cdot 10^{-6}.
+std::string latexNumber(double value, const ExportNumberFormat &number)
+{
+    if (std::isnan(value))
+        return "\\mathrm{NaN}";
+    if (std::isinf(value))
+        return value < 0.0 ? "-\\infty" : "\\infty";
+    const std::string text = number(value);
+    const std::size_t e = text.find('e');
+    if (e == std::string::npos)
+        return text;
+    return text.substr(0, e) + " \\cdot 10^{" + std::to_string(std::stoi(text.substr(e + 1))) + "}";
+}
+
+std::string latexRow(const Polynom &p, const ExportNumberFormat &number)
+{
+    std::string text;
+    for (int n = 0; n <= p.degree(); ++n) {
+        const double c = p.coefficient(n).real();
+        if (c == 0.0)
+            continue;
+        if (text.empty())
+            text += c < 0.0 ? "-" : "";
+        else
+            text += c < 0.0 ? " - " : " + ";
+        const bool unit = n > 0 && std::abs(c) == 1.0;
+        if (!unit)
+            text += latexNumber(std::abs(c), number);
+        if (n > 0)
+            text += std::string(unit ? "" : " ") + "s";
+        if (n > 1)
+            text += "^{" + std::to_string(n) + "}";
+    }
+    return text.empty() ? "0" : text;
+}
+
+std::string programNumber(double value, Syntax syntax, const ExportNumberFormat &number)
+{
+    const bool python = syntax == Syntax::Python;
+    if (std::isnan(value))
+        return python ? "np.nan" : "NaN";
+    if (std::isinf(value))
+        return std::string(value < 0.0 ? "-" : "") + (python ? "np.inf" : "Inf");
+    return number(value);
+}
+
+// "[c_n, ..., c_1, c_0]": the coefficients from the highest stored power down.
+std::string descendingList(const Polynom &p, Syntax syntax, const ExportNumberFormat &number)
+{
+    std::string text = "[";
+    for (int n = p.degree(); n >= 0; --n) {
+        text += programNumber(p.coefficient(n).real(), syntax, number);
+        if (n > 0)
+            text += ", ";
+    }
+    return text + "]";
+}
+
+} // namespace
+
+bool isProgramSyntax(Syntax syntax)
+{
+    return syntax == Syntax::Latex || syntax == Syntax::Python || syntax == Syntax::Matlab;
+}
+
+std::string programFormulaText(std::string_view name, const RatioFunc &ratio, Syntax syntax,
+                               const ExportNumberFormat &number)
+{
+    const Polynom &numerator = ratio.numerator();
+    const Polynom &denominator = ratio.denominator();
+    if (syntax == Syntax::Latex)
+        return latexName(name) + " = \\frac{" + latexRow(numerator, number) + "}{"
+               + latexRow(denominator, number) + "}";
+    const std::string h = identifier(name);
+    const std::string num = descendingList(numerator, syntax, number);
+    const std::string den = descendingList(denominator, syntax, number);
+    if (syntax == Syntax::Matlab)
+        return h + " = tf(" + num + ", " + den + ");";
+    return "import numpy as np\n"
+           "from scipy import signal\n"
+           "\n"
+           "# The coefficients of "
+           + h + "(s), highest power of s first\n" + h + "_num = np.array(" + num + ")\n" + h
+           + "_den = np.array(" + den + ")\n" + h + " = signal.TransferFunction(" + h + "_num, " + h
+           + "_den)\n";
+}
