@@ -103,8 +103,11 @@ protected:
     void report(std::string_view pattern) const;
     // A pen of the given role, or of the selection colour while the thing is selected.
     Pen bodyPen(ColorRole role, PenStyle style = PenStyle::Solid) const;
-    // Draws the lines of a label centred around the label point for their size.
-    void drawLabelLines(DrawSurface &surface, const std::vector<std::string> &lines) const;
+    // Draws the lines of a label centred around the label point for their size, grown by the
+    // clearance on every side, so that the text keeps that distance from the segment and the
+    // symbol drawn along it does not run through the text.
+    void drawLabelLines(DrawSurface &surface, const std::vector<std::string> &lines,
+                        int clearance) const;
 
 private:
     void applySelection(bool inside, bool extend);

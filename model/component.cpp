@@ -10,6 +10,9 @@ namespace {
 
 // Half the side of the square that marks a terminal.
 constexpr std::int32_t terminalMark = 2;
+// The widest symbol, a source's circle, reaches 15 units from its segment; labels keep a few
+// units more.
+constexpr int labelClearance = 18;
 
 } // namespace
 
@@ -19,7 +22,7 @@ void Component::draw(DrawSurface &surface) const
     surface.setBrush(Brush{});
     drawSymbol(surface, SymbolFrame(firstPoint(), secondPoint()));
     drawTerminals(surface);
-    drawLabelLines(surface, labelLines());
+    drawLabelLines(surface, labelLines(), labelClearance);
 }
 
 bool Component::isShortedOrOpen() const
