@@ -54,6 +54,7 @@ bool TZenodyneApp::isUnregisterOption(const QString &argument)
 
 void TZenodyneApp::processCommandLine(const QStringList &arguments)
 {
+    bool named = false;
     for (const QString &argument : arguments) {
         // Options start with a dash; a slash begins a path here.
         if (argument.startsWith(QLatin1Char('-'))) {
@@ -61,6 +62,10 @@ void TZenodyneApp::processCommandLine(const QStringList &arguments)
                 return;
             continue;
         }
+        named = true;
         m_docManager->open(argument);
     }
+    // Started without a file, the program is ready to draw on a new circuit.
+    if (!named)
+        m_docManager->createNew();
 }

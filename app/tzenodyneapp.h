@@ -30,8 +30,9 @@ public:
     TZenodyneApp &operator=(const TZenodyneApp &) = delete;
     ~TZenodyneApp();
 
-    // Opens the files named on the command line. An option that is a prefix of "unregister"
-    // ends the processing (the program removes its desktop registration before it gets here).
+    // Opens the files named on the command line, or a new circuit when it names none. An
+    // option that is a prefix of "unregister" ends the processing (the program removes its
+    // desktop registration before it gets here).
     void processCommandLine(const QStringList &arguments);
 
     const QString &iniPath() const { return m_iniPath; }

@@ -37,6 +37,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 
 #include <utility>
 
@@ -250,6 +251,26 @@ void TZenodyneDecMDIFrame::placeUnderCircuitView(const TCircuitDocument &documen
     messages.setGeometry(0, split, area.width(), area.height() - split);
 }
 
+// A later view opens maximized over a maximized one (the client area does that when it is
+// activated); otherwise it takes three quarters of the client area, one title bar below and
+// to the right of the active window, or at the top left when that would leave the area.
+void TZenodyneDecMDIFrame::placeBesideActive(QMdiSubWindow &child) const
+{
+    const QMdiSubWindow *active = m_client->activeSubWindow();
+    if (active && active->isMaximized())
+        return;
+    const QSize area = m_client->viewport()->size();
+    const QSize size(area.width() * 3 / 4, area.height() * 3 / 4);
+    QPoint at;
+    if (active) {
+        const int step = child.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &child);
+        at = active->pos() + QPoint(step, step);
+        if (!QRect(QPoint(), area).contains(QRect(at, size)))
+            at = QPoint();
+    }
+    child.setGeometry(QRect(at, size));
+}
+
 void TZenodyneDecMDIFrame::showMessageSubject(TCircuitDocument &document, const QString &message)
 {
     TZenodyneMDIChild *child = childFor(document);
@@ -281,10 +302,12 @@ void TZenodyneDecMDIFrame::showView(TCircuitDocument *document)
     });
     // The first view fills the client area and follows the frame's size; later ones open as
     // the active one is shown.
-    if (m_client->subWindowList().size() == 1)
+    if (m_client->subWindowList().size() == 1) {
         child->showMaximized();
-    else
+    } else {
+        placeBesideActive(*child);
         child->show();
+    }
     m_client->setActiveSubWindow(child);
     view->showSheetStart();
     activeViewChanged();

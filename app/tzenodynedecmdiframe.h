@@ -73,6 +73,7 @@ private:
     void closeViewsOf(TCircuitDocument *document);
     QMdiSubWindow *messageWindowFor(const TCircuitDocument &document) const;
     void placeUnderCircuitView(const TCircuitDocument &document, QMdiSubWindow &messages);
+    void placeBesideActive(QMdiSubWindow &child) const;
     void showMessageSubject(TCircuitDocument &document, const QString &message);
     void activeViewChanged();
     void updateFileMenu();
