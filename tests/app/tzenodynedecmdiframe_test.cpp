@@ -304,6 +304,22 @@ TEST(FrameDocuments, StartWithoutFilesOpensOneNewCircuit)
     ASSERT_EQ(documents.size(), 1u);
     EXPECT_EQ(fixture.app().docManager().title(*documents.front()), "Untitled");
     EXPECT_FALSE(documents.front()->isModified());
+
+    // The first file opened takes the untouched new circuit's place; the next one opens beside.
+    fixture.app().docManager().open(exampleFile("rc-lowpass.crc"));
+    ASSERT_EQ(documents.size(), 1u);
+    EXPECT_EQ(fixture.app().docManager().title(*documents.front()), "rc-lowpass.crc");
+    fixture.app().docManager().open(exampleFile("rlc-bandpass.crc"));
+    EXPECT_EQ(documents.size(), 2u);
+}
+
+TEST(FrameDocuments, ANewCircuitThatWasChangedStaysWhenAFileOpens)
+{
+    AppFixture fixture;
+    fixture.app().processCommandLine({});
+    fixture.activeView()->run(EditCommand::ComponentValues);
+    fixture.app().docManager().open(exampleFile("rc-lowpass.crc"));
+    EXPECT_EQ(fixture.app().docManager().documents().size(), 2u);
 }
 
 } // namespace
