@@ -8,14 +8,6 @@
 
 #include <string>
 
-namespace {
-
-// A tag often lies along a component; its name keeps clear of a zig-zag or a capacitor's
-// plates (12 units off the segment).
-constexpr int labelClearance = 14;
-
-} // namespace
-
 void CircTag::place(Point first, Point second, TCircuitDocument *document)
 {
     CircThing::place(first, second, document);
@@ -36,7 +28,7 @@ void CircTag::draw(DrawSurface &surface) const
     surface.setPen(bodyPen(ColorRole::CircuitTag));
     drawMarker(surface);
     if (!name().isEmpty())
-        drawLabelLines(surface, {std::string(name().view())}, labelClearance);
+        drawLabelLines(surface, {std::string(name().view())});
 }
 
 // The class title (Voltage Tag, Current Tag) names the tag in the messages.

@@ -185,8 +185,7 @@ Pen CircThing::bodyPen(ColorRole role, PenStyle style) const
     return Pen{roleColor(m_selected ? ColorRole::ComponentSelected : role), 1, style};
 }
 
-void CircThing::drawLabelLines(DrawSurface &surface, const std::vector<std::string> &lines,
-                               int clearance) const
+void CircThing::drawLabelLines(DrawSurface &surface, const std::vector<std::string> &lines) const
 {
     if (lines.empty())
         return;
@@ -196,7 +195,7 @@ void CircThing::drawLabelLines(DrawSurface &surface, const std::vector<std::stri
         width = std::max(width, static_cast<int>(surface.textExtent(line).width));
     const int height = lineHeight * static_cast<int>(lines.size());
     const Point centre
-        = labelPointFor(m_first, m_second, width + 2 * clearance, height + 2 * clearance);
+        = labelPointFor(m_first, m_second, width + 2 * labelClearance, height + 2 * labelClearance);
     surface.setTextColor(roleColor(ColorRole::Font));
     std::int64_t top = std::int64_t{centre.y} - height / 2;
     for (const std::string &line : lines) {

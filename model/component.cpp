@@ -10,9 +10,6 @@ namespace {
 
 // Half the side of the square that marks a terminal.
 constexpr std::int32_t terminalMark = 2;
-// The widest symbol, a source's circle, reaches 15 units from its segment; labels keep a few
-// units more.
-constexpr int labelClearance = 18;
 
 } // namespace
 
@@ -22,7 +19,7 @@ void Component::draw(DrawSurface &surface) const
     surface.setBrush(Brush{});
     drawSymbol(surface, SymbolFrame(firstPoint(), secondPoint()));
     drawTerminals(surface);
-    drawLabelLines(surface, labelLines(), labelClearance);
+    drawLabelLines(surface, labelLines());
 }
 
 bool Component::isShortedOrOpen() const

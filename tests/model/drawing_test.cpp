@@ -132,7 +132,7 @@ TEST(TagDrawing, DashedLineMarkerAndNameInTheTagColour)
     EXPECT_EQ(calls.front(), "pen 128,128,128 1 1");
     EXPECT_EQ(calls[1], "line (0,0) (0,100)");
     EXPECT_EQ(calls[2], "pen 128,128,128 1 0");
-    EXPECT_EQ(textsOf(*tag), (Calls{"text (30,42) center top \"Vout\""}));
+    EXPECT_EQ(textsOf(*tag), (Calls{"text (34,42) center top \"Vout\""}));
 }
 
 TEST(ToolDrawing, PlainToolDrawsItsRectangleAndOutlinesAreRectangles)
