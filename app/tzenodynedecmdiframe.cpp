@@ -26,6 +26,7 @@
 #include <editor/windowplacement.h>
 #include <model/tcircuitdocument.h>
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -143,6 +144,7 @@ void TZenodyneDecMDIFrame::createWindowMenu()
             &QMdiArea::tileSubWindows);
     connect(m_windowMenu->addAction(QStringLiteral("Arrange &Icons")), &QAction::triggered,
             m_client, &TZenodyneMDIClient::arrangeIcons);
+    m_windowListGroup = new QActionGroup(m_windowMenu);
     m_windowListSeparator = m_windowMenu->addSeparator();
     m_windowListSeparator->setVisible(false);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &TZenodyneDecMDIFrame::updateWindowList);
@@ -366,6 +368,7 @@ void TZenodyneDecMDIFrame::updateWindowList()
             = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(title));
         action->setCheckable(true);
         action->setChecked(window == m_client->activeSubWindow());
+        m_windowListGroup->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, window] { m_client->setActiveSubWindow(window); });
         m_windowListActions.append(action);

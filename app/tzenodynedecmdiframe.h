@@ -7,6 +7,7 @@ class CompileCircuitDialog;
 class MessageView;
 class PaletteToolBar;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMdiSubWindow;
 class QMenu;
@@ -102,6 +103,8 @@ private:
     QList<QAction *> m_recentActions;
     QList<QAction *> m_documentActions;
     QList<QAction *> m_windowListActions;
+    // The windows of the list are exclusive: their marks show as radio buttons.
+    QActionGroup *m_windowListGroup = nullptr;
     QAction *m_windowListSeparator = nullptr;
     QAction *m_exportImages = nullptr;
     bool m_startMaximized = false;
