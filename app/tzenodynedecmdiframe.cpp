@@ -507,6 +507,8 @@ void TZenodyneDecMDIFrame::closeEvent(QCloseEvent *event)
         return;
     }
     savePlacement();
+    // A help window left open would keep the program running without its main window.
+    m_app.helpViewer().closeHelp();
     event->accept();
 }
 
