@@ -253,14 +253,13 @@ void TZenodyneDecMDIFrame::placeUnderCircuitView(const TCircuitDocument &documen
     messages.setGeometry(0, split, area.width(), area.height() - split);
 }
 
-// A later view opens maximized over a maximized one (the client area does that when it is
-// activated); otherwise it takes three quarters of the client area, one title bar below and
-// to the right of the active window, or at the top left when that would leave the area.
+// A view's own size is three quarters of the client area, one title bar below and to the
+// right of the active window, or at the top left when that would leave the area. Over a
+// maximized window it opens maximized (the client area does that when it is activated) and
+// keeps this size for when it is restored.
 void TZenodyneDecMDIFrame::placeBesideActive(QMdiSubWindow &child) const
 {
     const QMdiSubWindow *active = m_client->activeSubWindow();
-    if (active && active->isMaximized())
-        return;
     const QSize area = m_client->viewport()->size();
     const QSize size(area.width() * 3 / 4, area.height() * 3 / 4);
     QPoint at;
@@ -303,13 +302,12 @@ void TZenodyneDecMDIFrame::showView(TCircuitDocument *document)
             statusBar()->showMessage(text);
     });
     // The first view fills the client area and follows the frame's size; later ones open as
-    // the active one is shown.
-    if (m_client->subWindowList().size() == 1) {
+    // the active one is shown. Restored from maximized, a view keeps a size of its own.
+    placeBesideActive(*child);
+    if (m_client->subWindowList().size() == 1)
         child->showMaximized();
-    } else {
-        placeBesideActive(*child);
+    else
         child->show();
-    }
     m_client->setActiveSubWindow(child);
     view->showSheetStart();
     activeViewChanged();

@@ -178,11 +178,12 @@ TEST(FrameDocuments, LaterViewsOpenMaximizedOrCascadedAtThreeQuartersOfTheArea)
 
     QMdiSubWindow *previous = frame.client().activeSubWindow();
     previous->showNormal();
+    const QSize area = frame.client().viewport()->size();
+    EXPECT_EQ(previous->size(), QSize(area.width() * 3 / 4, area.height() * 3 / 4));
     previous->setGeometry(10, 20, 300, 200);
     fixture.app().docManager().open(exampleFile("sallen-key-lowpass.crc"));
     const QMdiSubWindow *opened = frame.client().activeSubWindow();
     ASSERT_NE(opened, previous);
-    const QSize area = frame.client().viewport()->size();
     EXPECT_EQ(opened->size(), QSize(area.width() * 3 / 4, area.height() * 3 / 4));
     EXPECT_GT(opened->x(), 10);
     EXPECT_EQ(opened->x() - 10, opened->y() - 20);
