@@ -119,8 +119,17 @@ void CompileCircuitDialog::letEventsThrough()
 
 void CompileCircuitDialog::finished()
 {
+    if (isVisible()) {
+        hide();
+        // The main window takes the keyboard and its active circuit window back at once
+        // (without a window manager nothing else would give it back), and the dialog leaves
+        // the screen now rather than after the tool's own work that follows the compile. User
+        // input still waits.
+        if (QWidget *owner = parentWidget())
+            owner->activateWindow();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     m_blocker.reset();
-    hide();
 }
 
 void CompileCircuitDialog::beep()

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,6 +40,18 @@ DepSrcDialog::DepSrcDialog(DepSrcDialogData &sourceData, QWidget *parent)
     showEntries();
     connect(m_voltage, &QRadioButton::toggled, this, &DepSrcDialog::chooseKind);
     connect(m_list, &QListWidget::itemClicked, this, &DepSrcDialog::toggle);
+    m_list->installEventFilter(this);
+}
+
+bool DepSrcDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        if (QListWidgetItem *item = m_list->currentItem())
+            toggle(item);
+        return true;
+    }
+    return ParameterDialog::eventFilter(watched, event);
 }
 
 QWidget *DepSrcDialog::createKindButtons()

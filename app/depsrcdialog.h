@@ -10,8 +10,9 @@ class QListWidgetItem;
 // "Dependent Source Parameters": name, the kind ("Voltage Dependent" or "Current
 // Dependent"), the "Circuit Tags" list of the quantities of that kind that may control the
 // source, the gain as numerator over denominator behind an "x", and the label position. A
-// click on an entry toggles its mark; a change of kind builds the list anew. OK stores the
-// kind, the marks in list order and the gain texts; Cancel leaves the data as it was.
+// click on an entry, or Space on the current one, toggles its mark; a change of kind builds the
+// list anew. OK stores the kind, the marks in list order and the gain texts; Cancel leaves the data
+// as it was.
 class DepSrcDialog : public ParameterDialog
 {
 public:
@@ -24,6 +25,9 @@ public:
     QLineEdit &gainDenominatorEdit() const { return *m_denominator; }
 
     void accept() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *createKindButtons();

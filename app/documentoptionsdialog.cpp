@@ -26,6 +26,8 @@ DocumentOptionsDialog::DocumentOptionsDialog(TCircuitDocument &document, QWidget
     , m_topToBottom(new QRadioButton(QStringLiteral("Top to bottom"), this))
 {
     setWindowTitle(QStringLiteral("Document Options"));
+    // Typing replaces the start page, as Tab then selects each of the next numbers.
+    m_startPage->selectAll();
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Start Page"), m_startPage);
     form->addRow(QStringLiteral("Pages Wide"), m_pagesWide);
@@ -37,16 +39,18 @@ DocumentOptionsDialog::DocumentOptionsDialog(TCircuitDocument &document, QWidget
     numberingLayout->addWidget(m_topToBottom);
     (document.numbersLeftToRight() ? m_leftToRight : m_topToBottom)->setChecked(true);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton *setup
-        = buttons->addButton(QStringLiteral("Printer Setup..."), QDialogButtonBox::ActionRole);
+    // "Printer Setup..." stands on its own below the numbering, apart from OK and Cancel.
+    auto *setup = new QPushButton(QStringLiteral("Printer Setup..."), this);
+    setup->setAutoDefault(false);
     connect(setup, &QPushButton::clicked, this, &DocumentOptionsDialog::printerSetup);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(numbering);
+    layout->addWidget(setup, 0, Qt::AlignLeft);
     layout->addWidget(buttons);
 }
 

@@ -9,6 +9,7 @@
 #include <model/tcircuitdocument.h>
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -73,10 +74,11 @@ void ExportImagesDialog::saveImageAs()
                                        : m_pdf->isChecked() ? ImageWriter::Format::Pdf
                                                             : ImageWriter::Format::Png;
     const QString suffix = ImageWriter::suffixOf(format);
-    const QString base
-        = m_document.path().empty()
-              ? QStringLiteral("circuit")
-              : QFileInfo(FilePaths::toQString(m_document.path())).completeBaseName();
+    // Beside the circuit's file, named after it, when the circuit has one.
+    const QFileInfo file(FilePaths::toQString(m_document.path()));
+    const QString base = m_document.path().empty()
+                             ? QStringLiteral("circuit")
+                             : file.absoluteDir().filePath(file.completeBaseName());
     QString fileName = m_prompts.saveFileName(
         QStringLiteral("Save Image As"), QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix),
         base + '.' + suffix);

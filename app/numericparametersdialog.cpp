@@ -15,6 +15,8 @@ NumericParametersDialog::NumericParametersDialog(TCircuitDocument &document, QWi
     , m_bytes(new QLineEdit(QString::number(document.significandBytes()), this))
 {
     setWindowTitle(QStringLiteral("Numeric Parameters"));
+    // Typing replaces the number.
+    m_bytes->selectAll();
     auto *label = new QLabel(
         QStringLiteral("Maximum number of bytes kept in significand after arithmetic operations"),
         this);

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLayoutItem>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +14,25 @@
 namespace {
 
 constexpr int nameLength = 63;
+
+void appendFocusable(QWidget *widget, QList<QWidget *> &widgets)
+{
+    if ((widget->focusPolicy() & Qt::TabFocus) && !widgets.contains(widget))
+        widgets.append(widget);
+}
+
+// The controls that take the focus by Tab, of a layout item and everything inside it.
+void appendFocusable(QLayoutItem &item, QList<QWidget *> &widgets)
+{
+    if (QWidget *widget = item.widget()) {
+        appendFocusable(widget, widgets);
+        for (QWidget *child : widget->findChildren<QWidget *>())
+            appendFocusable(child, widgets);
+    } else if (QLayout *layout = item.layout()) {
+        for (int index = 0; index < layout->count(); ++index)
+            appendFocusable(*layout->itemAt(index), widgets);
+    }
+}
 
 } // namespace
 
@@ -26,6 +46,8 @@ ParameterDialog::ParameterDialog(const QString &title, NameSideDialogData &label
 {
     setWindowTitle(title);
     m_name->setMaxLength(nameLength);
+    // Typing replaces the name, as it replaces the value of a component.
+    m_name->selectAll();
     m_form->addRow(QStringLiteral("Name"), m_name);
 
     auto *position = new QGroupBox(QStringLiteral("Label Position"), this);
@@ -56,6 +78,31 @@ void ParameterDialog::setHelp(const std::function<void(const QString &)> &showHe
         return;
     const QString topic = QString::fromStdString(m_label.helpTopic);
     connect(m_help, &QPushButton::clicked, this, [showHelp, topic] { showHelp(topic); });
+}
+
+void ParameterDialog::showEvent(QShowEvent *event)
+{
+    orderTabs();
+    QDialog::showEvent(event);
+}
+
+// Tab walks the dialog from top to bottom: the name, the controls of the rows below it in
+// their order, the label position, then the buttons. The rows' controls are made after the
+// name, the position and the buttons, so without this they would come last.
+void ParameterDialog::orderTabs()
+{
+    QList<QWidget *> order{m_name};
+    for (int row = 0; row < m_form->rowCount(); ++row) {
+        for (const QFormLayout::ItemRole role :
+             {QFormLayout::LabelRole, QFormLayout::FieldRole, QFormLayout::SpanningRole}) {
+            if (QLayoutItem *item = m_form->itemAt(row, role))
+                appendFocusable(*item, order);
+        }
+    }
+    order.append(m_defaultSide);
+    order.append(m_otherSide);
+    for (qsizetype index = 1; index < order.size(); ++index)
+        setTabOrder(order.at(index - 1), order.at(index));
 }
 
 void ParameterDialog::accept()

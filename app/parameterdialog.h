@@ -28,10 +28,13 @@ public:
 
 protected:
     ParameterDialog(const QString &title, NameSideDialogData &label, QWidget *parent);
+    void showEvent(QShowEvent *event) override;
     // The rows between the name and the label position.
     QFormLayout &form() const { return *m_form; }
 
 private:
+    void orderTabs();
+
     NameSideDialogData &m_label;
     QFormLayout *m_form;
     QLineEdit *m_name;

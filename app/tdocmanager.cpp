@@ -137,8 +137,13 @@ bool TDocManager::save(TCircuitDocument &document)
 
 bool TDocManager::saveAs(TCircuitDocument &document)
 {
-    QString path = m_prompts.saveFileName(QStringLiteral("Save As"), ShellTexts::circuitFilter(),
-                                          title(document));
+    // A document with a file suggests that file, so that the dialog opens in its folder.
+    const QString suggested
+        = document.path().empty()
+              ? title(document)
+              : QFileInfo(FilePaths::toQString(document.path())).absoluteFilePath();
+    QString path
+        = m_prompts.saveFileName(QStringLiteral("Save As"), ShellTexts::circuitFilter(), suggested);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())

@@ -10,8 +10,11 @@
 #include "tzenodynedecmdiframe.h"
 
 #include <editor/palette.h>
+#include <model/tcircuitdocument.h>
 
 #include <QDir>
+
+#include <utility>
 
 TZenodyneApp::TZenodyneApp(const QString &settingsFolder, std::unique_ptr<ShellPrompts> prompts)
     : m_iniPath(QDir(settingsFolder).filePath(QStringLiteral("ZENODYNE.INI")))
@@ -34,6 +37,27 @@ TZenodyneApp::TZenodyneApp(const QString &settingsFolder, std::unique_ptr<ShellP
     m_frame = std::make_unique<TZenodyneDecMDIFrame>(*this);
     if (dialogPrompts)
         dialogPrompts->setParent(m_frame.get());
+    giveWayToTheFirstOpened();
+}
+
+// The new circuit of a start without files gives way to the first document opened after it
+// while it is untouched (nothing drawn, nothing changed, never saved), as a blank start page
+// does; once anything else is open it stays.
+void TZenodyneApp::giveWayToTheFirstOpened()
+{
+    TDocManager *manager = m_docManager.get();
+    QObject::connect(manager, &TDocManager::documentAdded, manager,
+                     [this](TCircuitDocument *added) {
+                         TCircuitDocument *start = std::exchange(m_startDocument, nullptr);
+                         if (start && start != added && start->path().empty()
+                             && !start->isModified() && start->thingCount() == 0)
+                             m_docManager->close(*start);
+                     });
+    QObject::connect(manager, &TDocManager::documentClosing, manager,
+                     [this](const TCircuitDocument *closing) {
+                         if (closing == m_startDocument)
+                             m_startDocument = nullptr;
+                     });
 }
 
 TZenodyneApp::~TZenodyneApp()
@@ -54,6 +78,7 @@ bool TZenodyneApp::isUnregisterOption(const QString &argument)
 
 void TZenodyneApp::processCommandLine(const QStringList &arguments)
 {
+    bool named = false;
     for (const QString &argument : arguments) {
         // Options start with a dash; a slash begins a path here.
         if (argument.startsWith(QLatin1Char('-'))) {
@@ -61,6 +86,10 @@ void TZenodyneApp::processCommandLine(const QStringList &arguments)
                 return;
             continue;
         }
+        named = true;
         m_docManager->open(argument);
     }
+    // Started without a file, the program is ready to draw on a new circuit.
+    if (!named)
+        m_startDocument = m_docManager->createNew();
 }

@@ -13,6 +13,7 @@ class HelpViewer;
 class Palette;
 class ParameterDialogs;
 class RecentFiles;
+class TCircuitDocument;
 class TDocManager;
 class TZenodyneDecMDIFrame;
 
@@ -30,8 +31,10 @@ public:
     TZenodyneApp &operator=(const TZenodyneApp &) = delete;
     ~TZenodyneApp();
 
-    // Opens the files named on the command line. An option that is a prefix of "unregister"
-    // ends the processing (the program removes its desktop registration before it gets here).
+    // Opens the files named on the command line, or a new circuit when it names none (the
+    // first document opened replaces it while nothing was drawn on it). An option that is a prefix
+    // of "unregister" ends the processing (the program removes its desktop registration before it
+    // gets here).
     void processCommandLine(const QStringList &arguments);
 
     const QString &iniPath() const { return m_iniPath; }
@@ -51,6 +54,8 @@ public:
     static bool isUnregisterOption(const QString &argument);
 
 private:
+    void giveWayToTheFirstOpened();
+
     QString m_iniPath;
     std::unique_ptr<RecentFiles> m_recentFiles;
     std::unique_ptr<DrawingSettings> m_drawingSettings;
@@ -61,4 +66,6 @@ private:
     std::unique_ptr<TDocManager> m_docManager;
     std::unique_ptr<HelpViewer> m_helpViewer;
     std::unique_ptr<TZenodyneDecMDIFrame> m_frame;
+    // The new circuit of a start without files, until another document opens.
+    TCircuitDocument *m_startDocument = nullptr;
 };

@@ -26,6 +26,7 @@
 #include <editor/windowplacement.h>
 #include <model/tcircuitdocument.h>
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -37,6 +38,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 
 #include <utility>
 
@@ -142,6 +144,7 @@ void TZenodyneDecMDIFrame::createWindowMenu()
             &QMdiArea::tileSubWindows);
     connect(m_windowMenu->addAction(QStringLiteral("Arrange &Icons")), &QAction::triggered,
             m_client, &TZenodyneMDIClient::arrangeIcons);
+    m_windowListGroup = new QActionGroup(m_windowMenu);
     m_windowListSeparator = m_windowMenu->addSeparator();
     m_windowListSeparator->setVisible(false);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &TZenodyneDecMDIFrame::updateWindowList);
@@ -250,6 +253,25 @@ void TZenodyneDecMDIFrame::placeUnderCircuitView(const TCircuitDocument &documen
     messages.setGeometry(0, split, area.width(), area.height() - split);
 }
 
+// A view's own size is three quarters of the client area, one title bar below and to the
+// right of the active window, or at the top left when that would leave the area. Over a
+// maximized window it opens maximized (the client area does that when it is activated) and
+// keeps this size for when it is restored.
+void TZenodyneDecMDIFrame::placeBesideActive(QMdiSubWindow &child) const
+{
+    const QMdiSubWindow *active = m_client->activeSubWindow();
+    const QSize area = m_client->viewport()->size();
+    const QSize size(area.width() * 3 / 4, area.height() * 3 / 4);
+    QPoint at;
+    if (active) {
+        const int step = child.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &child);
+        at = active->pos() + QPoint(step, step);
+        if (!QRect(QPoint(), area).contains(QRect(at, size)))
+            at = QPoint();
+    }
+    child.setGeometry(QRect(at, size));
+}
+
 void TZenodyneDecMDIFrame::showMessageSubject(TCircuitDocument &document, const QString &message)
 {
     TZenodyneMDIChild *child = childFor(document);
@@ -280,7 +302,8 @@ void TZenodyneDecMDIFrame::showView(TCircuitDocument *document)
             statusBar()->showMessage(text);
     });
     // The first view fills the client area and follows the frame's size; later ones open as
-    // the active one is shown.
+    // the active one is shown. Restored from maximized, a view keeps a size of its own.
+    placeBesideActive(*child);
     if (m_client->subWindowList().size() == 1)
         child->showMaximized();
     else
@@ -343,6 +366,7 @@ void TZenodyneDecMDIFrame::updateWindowList()
             = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(title));
         action->setCheckable(true);
         action->setChecked(window == m_client->activeSubWindow());
+        m_windowListGroup->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, window] { m_client->setActiveSubWindow(window); });
         m_windowListActions.append(action);
@@ -481,6 +505,8 @@ void TZenodyneDecMDIFrame::closeEvent(QCloseEvent *event)
         return;
     }
     savePlacement();
+    // A help window left open would keep the program running without its main window.
+    m_app.helpViewer().closeHelp();
     event->accept();
 }
 

@@ -7,6 +7,7 @@ class CompileCircuitDialog;
 class MessageView;
 class PaletteToolBar;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMdiSubWindow;
 class QMenu;
@@ -73,6 +74,7 @@ private:
     void closeViewsOf(TCircuitDocument *document);
     QMdiSubWindow *messageWindowFor(const TCircuitDocument &document) const;
     void placeUnderCircuitView(const TCircuitDocument &document, QMdiSubWindow &messages);
+    void placeBesideActive(QMdiSubWindow &child) const;
     void showMessageSubject(TCircuitDocument &document, const QString &message);
     void activeViewChanged();
     void updateFileMenu();
@@ -101,6 +103,8 @@ private:
     QList<QAction *> m_recentActions;
     QList<QAction *> m_documentActions;
     QList<QAction *> m_windowListActions;
+    // The windows of the list are exclusive: their marks show as radio buttons.
+    QActionGroup *m_windowListGroup = nullptr;
     QAction *m_windowListSeparator = nullptr;
     QAction *m_exportImages = nullptr;
     bool m_startMaximized = false;

@@ -1,5 +1,6 @@
 #include "imageexport.h"
 
+#include "boundssurface.h"
 #include "offsetsurface.h"
 #include "sheetthings.h"
 
@@ -9,12 +10,30 @@
 
 #include <vector>
 
+namespace {
+
+// The things' bounding rectangle, grown to what they cover as drawn: a label or a formula may
+// reach beyond it. Texts are measured with fixed metrics, a little wider than the drawing
+// font's.
+Rect drawnBounds(const TCircuitDocument &document, bool selectedOnly)
+{
+    BoundsSurface surface;
+    forEachSheetThing(document, [&](const CircThing &thing) {
+        if (!selectedOnly || thing.isSelected())
+            thing.draw(surface);
+    });
+    const Rect things = document.boundingRect(selectedOnly);
+    return surface.bounds() ? things.united(*surface.bounds()) : things;
+}
+
+} // namespace
+
 ImageExport::ImageExport(TCircuitDocument &document, bool selectedOnly)
     : m_document(document)
     , m_selectedOnly(selectedOnly)
     , m_empty(selectedOnly ? document.selectedCount() == 0 : document.thingCount() == 0)
     , m_sheetRect(m_empty ? Rect{}
-                          : SheetGeometry::grown(document.boundingRect(selectedOnly), margin))
+                          : SheetGeometry::grown(drawnBounds(document, selectedOnly), margin))
 {
 }
 

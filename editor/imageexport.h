@@ -5,9 +5,10 @@
 #include <model/fwd.h>
 
 // An image of the circuit: all things, or the selected ones only, cut to their bounding
-// rectangle with a small margin and drawn with that rectangle's top-left corner at the origin
-// of the surface. The picture shows the things as they print, without the selection's
-// highlight, on the background colour, in the screen colours or on request the printer's.
+// rectangle (grown to the labels and texts that reach beyond it) with a small margin and drawn with
+// that rectangle's top-left corner at the origin of the surface. The picture shows the things as
+// they print, without the selection's highlight, on the background colour, in the screen colours or
+// on request the printer's.
 class ImageExport
 {
 public:

@@ -194,7 +194,8 @@ void CircThing::drawLabelLines(DrawSurface &surface, const std::vector<std::stri
     for (const std::string &line : lines)
         width = std::max(width, static_cast<int>(surface.textExtent(line).width));
     const int height = lineHeight * static_cast<int>(lines.size());
-    const Point centre = labelPointFor(m_first, m_second, width, height);
+    const Point centre
+        = labelPointFor(m_first, m_second, width + 2 * labelClearance, height + 2 * labelClearance);
     surface.setTextColor(roleColor(ColorRole::Font));
     std::int64_t top = std::int64_t{centre.y} - height / 2;
     for (const std::string &line : lines) {

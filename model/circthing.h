@@ -30,6 +30,9 @@ public:
     static constexpr std::int32_t boundingMargin = 40;
     // Offset of the label from the segment when no text size is known.
     static constexpr int defaultLabelOffset = 25;
+    // The widest symbol, a source's circle, reaches 15 units from its segment (a tag lying
+    // along a capacitor has its plates 12 units off); labels keep a few units more.
+    static constexpr int labelClearance = 18;
 
     ~CircThing() override = default;
 
@@ -103,7 +106,9 @@ protected:
     void report(std::string_view pattern) const;
     // A pen of the given role, or of the selection colour while the thing is selected.
     Pen bodyPen(ColorRole role, PenStyle style = PenStyle::Solid) const;
-    // Draws the lines of a label centred around the label point for their size.
+    // Draws the lines of a label centred around the label point for their size, grown by the
+    // label clearance on every side, so that the text keeps that distance from the segment
+    // and the symbol drawn along it does not run through the text.
     void drawLabelLines(DrawSurface &surface, const std::vector<std::string> &lines) const;
 
 private:

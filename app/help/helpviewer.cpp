@@ -46,3 +46,9 @@ void HelpViewer::showHelp(const QString &title)
     m_frame->raise();
     m_frame->activateWindow();
 }
+
+void HelpViewer::closeHelp()
+{
+    if (m_frame)
+        m_frame->close();
+}

@@ -30,6 +30,8 @@ public:
 public slots:
     // Creates the frame when there is none, shows the topic and brings the frame to the front.
     void showHelp(const QString &title);
+    // Closes the frame, when there is one: the help goes with the program's main window.
+    void closeHelp();
 
 private:
     QString m_folder;

@@ -95,7 +95,7 @@ void TextBoxEditorDialog::buildFormatBar(QToolBar *bar)
     connect(m_size, &QComboBox::textActivated, this, &TextBoxEditorDialog::applySize);
     bar->addWidget(m_size);
 
-    auto *colour = new QAction(QStringLiteral("Colour"), bar);
+    auto *colour = new QAction(QStringLiteral("Color"), bar);
     connect(colour, &QAction::triggered, this, &TextBoxEditorDialog::chooseColour);
     bar->addAction(colour);
 

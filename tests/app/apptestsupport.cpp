@@ -23,8 +23,9 @@ QString ScriptedPrompts::openFileName(const QString &, const QString &)
     return fileName;
 }
 
-QString ScriptedPrompts::saveFileName(const QString &, const QString &, const QString &)
+QString ScriptedPrompts::saveFileName(const QString &, const QString &, const QString &suggested)
 {
+    suggestedFileNames.append(suggested);
     return fileName;
 }
 

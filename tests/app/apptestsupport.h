@@ -29,6 +29,7 @@ public:
 
     SaveAnswer saveAnswer = SaveAnswer::Cancel;
     QString fileName;
+    QStringList suggestedFileNames;
     QStringList saveQuestions;
     QStringList errors;
 };

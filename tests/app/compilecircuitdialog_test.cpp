@@ -11,6 +11,7 @@
 #include <support/circuitsketch.h>
 #include <tools/toolcircuits.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -110,6 +111,18 @@ TEST_F(CompileDialogTest, InputToOtherWindowsIsBlockedWhileTheCompileRuns)
     // Afterwards the same key reaches the view again.
     QTest::keyClick(view, Qt::Key_Delete);
     EXPECT_EQ(document->thingCount(), 0);
+}
+
+TEST_F(CompileDialogTest, AShownDialogGivesTheCircuitWindowBackWhenItEnds)
+{
+    dialog().started();
+    QTest::qWait(CompileCircuitDialog::showDelayMs + 50);
+    dialog().refresh(CompileProgress{});
+    ASSERT_TRUE(dialog().isVisible());
+    dialog().finished();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), &fixture.app().frame());
+    EXPECT_NE(fixture.activeView(), nullptr);
 }
 
 TEST(CompileDialog, QuickCompileShowsNoDialog)

@@ -48,10 +48,11 @@ protected:
         [[maybe_unused]] const FileResult result = document.open(examplePath("rc-lowpass.crc"));
     }
 
-    QSize expectedSize(bool selectedOnly) const
+    // The size of the picture: the things' bounds, grown to their labels, with the margin.
+    QSize expectedSize(bool selectedOnly)
     {
-        const Rect things = document.boundingRect(selectedOnly).inflated(ImageExport::margin);
-        return QSize(things.width(), things.height());
+        const Size size = ImageExport(document, selectedOnly).size();
+        return QSize(size.width, size.height);
     }
 
     TCircuitDocument document;

@@ -11,6 +11,7 @@
 #include <editor/inifile.h>
 #include <model/tcircuitdocument.h>
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -123,6 +124,10 @@ TEST(OptionsDialogs, ExportImagesPreselectsTheObjectsAndPngApart)
     dialog.saveImageAs();
     EXPECT_TRUE(std::filesystem::exists(folder.file("part.svg")));
     EXPECT_TRUE(prompts.errors.isEmpty());
+    // The suggestion lies beside the circuit's file.
+    EXPECT_EQ(
+        prompts.suggestedFileNames,
+        QStringList{QFileInfo(exampleFile("rc-lowpass.crc")).absolutePath() + "/rc-lowpass.svg"});
 }
 
 } // namespace

@@ -50,6 +50,18 @@ void clickEntry(QListWidget &list, const QString &text)
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
 }
 
+// The controls that Tab reaches from the first one, in their order.
+QList<QWidget *> tabChain(QWidget &first, qsizetype count)
+{
+    QList<QWidget *> chain{&first};
+    for (QWidget *widget = first.nextInFocusChain(); chain.size() < count && widget != &first;
+         widget = widget->nextInFocusChain()) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            chain.append(widget);
+    }
+    return chain;
+}
+
 std::vector<std::string> dependenciesOf(const DepSource &source)
 {
     std::vector<std::string> names;
@@ -91,6 +103,17 @@ TEST(PassCompDialog, ShowsTheComponentAndReturnsTheTypedValueUnitAndSide)
     EXPECT_EQ(data.value, "22n");
     EXPECT_EQ(data.unitIndex, 0);
     EXPECT_EQ(data.label.labelSide, LabelSide::Other);
+}
+
+TEST(PassCompDialog, TabWalksFromTheNameThroughValueAndUnitToTheLabelPosition)
+{
+    Resistor resistor;
+    PassCompDialogData data = PassCompDialogData::from(resistor);
+    PassCompDialog dialog(data);
+    dialog.show();
+    EXPECT_EQ(tabChain(dialog.nameEdit(), 5),
+              (QList<QWidget *>{&dialog.nameEdit(), &dialog.valueEdit(), &dialog.unitBox(),
+                                &dialog.defaultSideButton(), &dialog.otherSideButton()}));
 }
 
 TEST(PassCompDialog, RunsModallyAndCancelStoresNothing)
@@ -191,6 +214,24 @@ TEST_F(DepSrcDialogTest, ListsTheQuantitiesOfTheKindAndStoresTheMarksInListOrder
     EXPECT_EQ(dependenciesOf(source), (std::vector<std::string>{"Va", "Vin"}));
     EXPECT_EQ(source.gainNumerator(), "2");
     EXPECT_EQ(source.gainDenominator(), "0");
+}
+
+TEST_F(DepSrcDialogTest, TabWalksTheControlsTopDownAndSpaceTogglesTheCurrentEntry)
+{
+    DepSrcDialogData data = DepSrcDialogData::from(source);
+    DepSrcDialog dialog(data);
+    dialog.show();
+    EXPECT_EQ(tabChain(dialog.nameEdit(), 8),
+              (QList<QWidget *>{&dialog.nameEdit(), &dialog.voltageDependentButton(),
+                                &dialog.currentDependentButton(), &dialog.tagList(),
+                                &dialog.gainNumeratorEdit(), &dialog.gainDenominatorEdit(),
+                                &dialog.defaultSideButton(), &dialog.otherSideButton()}));
+
+    dialog.tagList().setCurrentRow(0);
+    QTest::keyClick(&dialog.tagList(), Qt::Key_Space);
+    QTest::keyClick(&dialog.tagList(), Qt::Key_Down);
+    QTest::keyClick(&dialog.tagList(), Qt::Key_Space);
+    EXPECT_EQ(entriesOf(dialog.tagList()), (QStringList{"+Va", "Vb", "Vin"}));
 }
 
 TEST_F(DepSrcDialogTest, KindSwitchRebuildsTheListAndCancelKeepsTheSource)

@@ -32,6 +32,11 @@ TEST(DocManager, SaveAsAddsTheSuffixAndNamesTheDocumentAfterItsFile)
     EXPECT_TRUE(std::filesystem::exists(fixture.folder().file("drawn.crc")));
     EXPECT_EQ(documents.title(*document), QStringLiteral("drawn.crc"));
     EXPECT_FALSE(document->isModified());
+
+    // Save As suggests the untitled document's title, then the whole path of its file.
+    documents.saveAs(*document);
+    EXPECT_EQ(fixture.prompts().suggestedFileNames,
+              (QStringList{"Untitled", FilePaths::toQString(fixture.folder().file("drawn.crc"))}));
 }
 
 TEST(DocManager, FailedWriteSaysSoAndKeepsThePath)

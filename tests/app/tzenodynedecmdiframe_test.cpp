@@ -168,6 +168,27 @@ TEST(FrameDocuments, CaptionNamesTheDocumentAndMarksChanges)
     EXPECT_TRUE(window->isWindowModified());
 }
 
+TEST(FrameDocuments, LaterViewsOpenMaximizedOrCascadedAtThreeQuartersOfTheArea)
+{
+    AppFixture fixture;
+    TZenodyneDecMDIFrame &frame = fixture.app().frame();
+    fixture.app().docManager().open(exampleFile("rc-lowpass.crc"));
+    fixture.app().docManager().open(exampleFile("rlc-bandpass.crc"));
+    EXPECT_TRUE(frame.client().activeSubWindow()->isMaximized());
+
+    QMdiSubWindow *previous = frame.client().activeSubWindow();
+    previous->showNormal();
+    const QSize area = frame.client().viewport()->size();
+    EXPECT_EQ(previous->size(), QSize(area.width() * 3 / 4, area.height() * 3 / 4));
+    previous->setGeometry(10, 20, 300, 200);
+    fixture.app().docManager().open(exampleFile("sallen-key-lowpass.crc"));
+    const QMdiSubWindow *opened = frame.client().activeSubWindow();
+    ASSERT_NE(opened, previous);
+    EXPECT_EQ(opened->size(), QSize(area.width() * 3 / 4, area.height() * 3 / 4));
+    EXPECT_GT(opened->x(), 10);
+    EXPECT_EQ(opened->x() - 10, opened->y() - 20);
+}
+
 TEST(FrameDocuments, DamagedFileShowsTheReadErrorAndOpensNothing)
 {
     AppFixture fixture;
@@ -274,6 +295,32 @@ TEST(FrameDocuments, UnregisterOptionIsAnyPrefixOfTheWord)
     fixture.app().processCommandLine(
         {exampleFile("rc-lowpass.crc"), "-unreg", exampleFile("rlc-bandpass.crc")});
     EXPECT_EQ(fixture.app().docManager().documents().size(), 1u);
+}
+
+TEST(FrameDocuments, StartWithoutFilesOpensOneNewCircuit)
+{
+    AppFixture fixture;
+    fixture.app().processCommandLine({"--x"});
+    const auto &documents = fixture.app().docManager().documents();
+    ASSERT_EQ(documents.size(), 1u);
+    EXPECT_EQ(fixture.app().docManager().title(*documents.front()), "Untitled");
+    EXPECT_FALSE(documents.front()->isModified());
+
+    // The first file opened takes the untouched new circuit's place; the next one opens beside.
+    fixture.app().docManager().open(exampleFile("rc-lowpass.crc"));
+    ASSERT_EQ(documents.size(), 1u);
+    EXPECT_EQ(fixture.app().docManager().title(*documents.front()), "rc-lowpass.crc");
+    fixture.app().docManager().open(exampleFile("rlc-bandpass.crc"));
+    EXPECT_EQ(documents.size(), 2u);
+}
+
+TEST(FrameDocuments, ANewCircuitThatWasChangedStaysWhenAFileOpens)
+{
+    AppFixture fixture;
+    fixture.app().processCommandLine({});
+    fixture.activeView()->run(EditCommand::ComponentValues);
+    fixture.app().docManager().open(exampleFile("rc-lowpass.crc"));
+    EXPECT_EQ(fixture.app().docManager().documents().size(), 2u);
 }
 
 } // namespace

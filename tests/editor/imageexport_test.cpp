@@ -36,15 +36,16 @@ TEST(ImageExport, ShowsAllThingsFromTheTopLeftOfTheirBoundsWithAMargin)
     ImageExport image(sketch.document, false);
 
     // The things' points span (110,110)-(230,230); their bounds reach 40 further, the image 10
-    // more.
-    EXPECT_EQ(image.sheetRect(), (Rect{60, 60, 280, 280}));
-    EXPECT_EQ(image.size(), (Size{220, 220}));
+    // more, and on the right as far as the resistor's label: it starts 18 units right of the
+    // segment and is 5 characters wide ("1 ohm"), so it ends at 288, its ink one unit later.
+    EXPECT_EQ(image.sheetRect(), (Rect{60, 60, 299, 280}));
+    EXPECT_EQ(image.size(), (Size{239, 220}));
 
     RecordingSurface surface;
     image.draw(surface, false);
     ASSERT_GE(surface.calls().size(), 3u);
     EXPECT_EQ(Calls(surface.calls().begin(), surface.calls().begin() + 3),
-              (Calls{"pen 0,0,0 1 4", "brush 0,0,0 solid", "rect (0,0,220,220)"}));
+              (Calls{"pen 0,0,0 1 4", "brush 0,0,0 solid", "rect (0,0,239,220)"}));
 
     CircuitSketch moved;
     moved.wire({50, 50}, {170, 50});

@@ -36,7 +36,8 @@ Calls textsOf(const CircThing &thing)
 } // namespace
 
 // Leads to a body of 40 units, a zig-zag of eight peaks 8 units off the segment, red terminal
-// squares and the two label lines centred above the segment.
+// squares and the two label lines centred above the segment, their lower edge 10 units above
+// the zig-zag.
 TEST(ComponentDrawing, ResistorDrawsLeadsZigzagTerminalsAndLabel)
 {
     const auto resistor = placedThing<Resistor>({0, 0}, {100, 0}, "R1");
@@ -48,7 +49,7 @@ TEST(ComponentDrawing, ResistorDrawsLeadsZigzagTerminalsAndLabel)
                "(70,0)",
                "pen 255,0,0 1 0", "brush 255,0,0 solid", "rect (-2,-2,3,3)", "pen 255,0,0 1 0",
                "brush 255,0,0 solid", "rect (98,-2,103,3)", "textcolor 255,255,255",
-               "text (50,-32) center top \"R1\"", "text (50,-16) center top \"0 ohm\""}));
+               "text (50,-50) center top \"R1\"", "text (50,-34) center top \"0 ohm\""}));
 }
 
 TEST(ComponentDrawing, LabelLinesFollowTheDocumentsShowFlags)
@@ -67,8 +68,9 @@ TEST(ComponentDrawing, LabelLinesFollowTheDocumentsShowFlags)
     document.setShowsComponentValues(false);
     EXPECT_TRUE(textsOf(*capacitor).empty());
     document.setShowsComponentNames(true);
-    // A single line of 2 characters: half its size offsets the label from the segment.
-    EXPECT_EQ(textsOf(*capacitor), (Calls{"text (8,42) center top \"C1\""}));
+    // A single line of 2 characters: half its width and the clearance of 18 offset the label
+    // from the segment, so that it starts 6 units beside the plates.
+    EXPECT_EQ(textsOf(*capacitor), (Calls{"text (26,42) center top \"C1\""}));
 }
 
 TEST(ComponentDrawing, SourcesShowOnlyTheirNameAndConnectorsNothing)
@@ -130,7 +132,7 @@ TEST(TagDrawing, DashedLineMarkerAndNameInTheTagColour)
     EXPECT_EQ(calls.front(), "pen 128,128,128 1 1");
     EXPECT_EQ(calls[1], "line (0,0) (0,100)");
     EXPECT_EQ(calls[2], "pen 128,128,128 1 0");
-    EXPECT_EQ(textsOf(*tag), (Calls{"text (16,42) center top \"Vout\""}));
+    EXPECT_EQ(textsOf(*tag), (Calls{"text (34,42) center top \"Vout\""}));
 }
 
 TEST(ToolDrawing, PlainToolDrawsItsRectangleAndOutlinesAreRectangles)

@@ -183,6 +183,11 @@ TEST(HelpViewer, MenusOpenOneFrameAtTheirTopics)
     const Component *firstThing = view->document().components().first();
     EXPECT_EQ(help.frame()->tree().currentLink()->title, firstThing->helpTopicTitle());
     EXPECT_EQ(help.frame(), first);
+
+    // Closing the main window closes the help with it, so that the program can end.
+    EXPECT_TRUE(fixture.app().frame().close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(help.frame(), nullptr);
 }
 
 TEST(HelpViewer, FindsThePagesNextToTheProgramOrInTheInstalledDataFolder)

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <regex>
 #include <set>
 
 namespace {
@@ -131,6 +133,28 @@ TEST(HelpPages, EveryHelpTopicOfTheProgramHasAPage)
     EXPECT_EQ(titles.size(), 21u);
     for (const std::string &title : titles)
         EXPECT_NE(contents.find(title), nullptr) << title;
+}
+
+// Every picture and every link of a page names a file of the help folder.
+TEST(HelpPages, PicturesAndLinksNameExistingFiles)
+{
+    const std::regex reference(R"((?:src|href)="([^":#]+)(?:#[^"]*)?")");
+    std::size_t references = 0;
+    for (const auto &item : std::filesystem::recursive_directory_iterator(
+             std::filesystem::path(ZENODYNE_SOURCE_DIR) / "help")) {
+        if (item.path().extension() != ".html")
+            continue;
+        std::ifstream page(item.path());
+        const std::string text((std::istreambuf_iterator<char>(page)),
+                               std::istreambuf_iterator<char>());
+        for (auto match = std::sregex_iterator(text.begin(), text.end(), reference);
+             match != std::sregex_iterator(); ++match, ++references) {
+            EXPECT_TRUE(
+                std::filesystem::is_regular_file(item.path().parent_path() / (*match)[1].str()))
+                << item.path().filename() << ": " << (*match)[1];
+        }
+    }
+    EXPECT_GT(references, 100u);
 }
 
 } // namespace
