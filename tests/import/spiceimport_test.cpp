@@ -13,6 +13,8 @@
 
 #include <support/circuitsketch.h>
 
+#include "importerror.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -158,15 +160,7 @@ TEST_F(ImportedSheet, PlacesNoToolsWithoutASingleInputSource)
     EXPECT_TRUE(document.tools()[0]->name() == SpiceNameMap::blockName);
 }
 
-struct SheetErrorCase
-{
-    const char *netlist;
-    const char *message;
-};
-
-class ImportError : public ::testing::TestWithParam<SheetErrorCase>
-{
-};
+} // namespace
 
 TEST_P(ImportError, NamesTheLineAndPlacesNothing)
 {
@@ -176,6 +170,8 @@ TEST_P(ImportError, NamesTheLineAndPlacesNothing)
     EXPECT_EQ(result.error, GetParam().message);
     EXPECT_EQ(document.thingCount(), 0);
 }
+
+namespace {
 
 INSTANTIATE_TEST_SUITE_P(
     Netlists, ImportError,

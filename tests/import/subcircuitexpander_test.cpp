@@ -6,6 +6,8 @@
 
 #include <support/circuitsketch.h>
 
+#include "importerror.h"
+
 #include <gtest/gtest.h>
 
 #include <complex>
@@ -109,75 +111,63 @@ TEST(SubcircuitExpander, NamesElementsAndPrivateNodesByTheirInstancePath)
     EXPECT_EQ(netlist.privateNodes.at("x1.x2.n").instance, "X1.X2");
 }
 
-struct RefusalCase
-{
-    const char *netlist;
-    const char *message;
-};
+} // namespace
 
-class ImportRefusal : public ::testing::TestWithParam<RefusalCase>
-{
-};
-
-TEST_P(ImportRefusal, SaysWhatWhereAndWhyAndPlacesNothing)
-{
-    TCircuitDocument document;
-    document.openNew();
-    const SpiceImportResult result = importSpiceNetlist(GetParam().netlist, document);
-    EXPECT_EQ(result.error, GetParam().message);
-    EXPECT_EQ(document.thingCount(), 0);
-}
-
+// Refused subcircuit netlists, through the import's error test of the element netlists.
 INSTANTIATE_TEST_SUITE_P(
-    Subcircuits, ImportRefusal,
+    Subcircuits, ImportError,
     ::testing::Values(
-        RefusalCase{"t\nV1 a 0 1\nX1 a b amp\n", "line 3: X1: the subcircuit amp is not defined"},
-        RefusalCase{"t\n.subckt amp a b c\nR1 a b 1\n.ends\nX1 a b amp\n",
-                    "line 5: X1: the subcircuit amp has 3 pins, the line connects 2 nodes"},
-        RefusalCase{"t\n.subckt amp a\nX1 a amp\n.ends\nX1 n amp\n",
-                    "line 3 (in X1): X1: the subcircuit amp contains itself"},
-        RefusalCase{"t\n.subckt amp a\nQ1 a b 0 npn\n.ends\n.subckt two a\nX2 a amp\n.ends\n"
-                    "V1 a 0 1\nX1 a two\n",
-                    "line 3 (in X1.X2): Q1: element Q is not supported (the import reads R, C, "
-                    "L, V, I, E, G, F, H and subcircuit instances X)"},
-        RefusalCase{"t\n.subckt amp a\nR1 a 0 1\n", "line 2: .subckt amp has no .ends"},
-        RefusalCase{"t\nR1 a 0 1\n.ends\n", "line 3: .ends without .subckt"},
-        RefusalCase{"t\n.subckt amp a\nR1 a 0 1\n.ends\n.subckt AMP a\nR1 a 0 1\n.ends\n",
-                    "line 5: .subckt amp is defined twice (first on line 2)"},
-        RefusalCase{"t\n.subckt amp a params: r=1\nR1 a 0 {r}\n.ends\nX1 n amp rr=2\n",
-                    "line 5: X1: the subcircuit amp has no parameter rr"},
-        RefusalCase{"t\n.subckt amp a\nR1 a 0 1\nr1 a 0 1\n.ends\nX1 n amp\n",
-                    "line 4 (in X1): r1 is defined twice (first on line 3)"},
-        RefusalCase{"t\n.subckt amp a params: r=1\nR1 a 0 {r*q}\n.ends\nX1 n amp\n",
-                    "line 3 (in X1): the expression r*q: the parameter q is not defined"},
-        RefusalCase{"t\n.param a={b}\n.param b={2*a}\nR1 n 0 {a}\n",
-                    "line 2: the parameter a depends on itself"},
-        RefusalCase{"t\n.param =3\nR1 n 0 1\n", "line 2: \"=3\" is no assignment name=value"},
-        RefusalCase{"t\nR1 n 0 {1+\n", "line 2: a brace { is not closed"},
-        RefusalCase{"t\n.subckt two a\nX1 a one\nX2 a one\n.ends\n.subckt one a\nR1 a 0 1\n"
-                    "R2 a 0 1\n.ends\n.subckt four a\nX1 a two\nX2 a two\n.ends\n"
-                    ".subckt e16 a\nX1 a four\nX2 a four\nX3 a four\nX4 a four\n.ends\n"
-                    ".subckt e256 a\nX1 a e16\nX2 a e16\nX3 a e16\nX4 a e16\nX5 a e16\n"
-                    "X6 a e16\nX7 a e16\nX8 a e16\nX9 a e16\nX10 a e16\nX11 a e16\nX12 a e16\n"
-                    "X13 a e16\nX14 a e16\nX15 a e16\nX16 a e16\n.ends\n"
-                    "X1 n e256\nX2 n e256\nX3 n e256\nX4 n e256\nX5 n e256\nX6 n e256\n"
-                    "X7 n e256\nX8 n e256\nX9 n e256\n",
-                    "line 7 (in X8.X14.X1.X1.X1): more than 4000 elements"},
-        RefusalCase{"t\n.subckt e1 a\n.ends\n.subckt e16 a\nX1 a e1\nX2 a e1\nX3 a e1\nX4 a e1\n"
-                    "X5 a e1\nX6 a e1\nX7 a e1\nX8 a e1\nX9 a e1\nX10 a e1\nX11 a e1\n"
-                    "X12 a e1\nX13 a e1\nX14 a e1\nX15 a e1\nX16 a e1\n.ends\n"
-                    ".subckt e256 a\nX1 a e16\nX2 a e16\nX3 a e16\nX4 a e16\nX5 a e16\n"
-                    "X6 a e16\nX7 a e16\nX8 a e16\nX9 a e16\nX10 a e16\nX11 a e16\nX12 a e16\n"
-                    "X13 a e16\nX14 a e16\nX15 a e16\nX16 a e16\n.ends\n"
-                    ".subckt e4k a\nX1 a e256\nX2 a e256\nX3 a e256\nX4 a e256\nX5 a e256\n"
-                    "X6 a e256\nX7 a e256\nX8 a e256\nX9 a e256\nX10 a e256\nX11 a e256\n"
-                    "X12 a e256\nX13 a e256\nX14 a e256\nX15 a e256\nX16 a e256\n.ends\n"
-                    "X1 n e4k\nX2 n e4k\nX3 n e4k\nX4 n e4k\nR1 n 0 1\n",
-                    "line 16 (in X2.X14.X5): X12: more than 8000 subcircuit instances"},
-        RefusalCase{"just a title\n* and a comment\n.end\n", "the netlist holds no elements"},
-        RefusalCase{"t\nC1 a 0 0\n", "no element is left once those that do nothing are left "
-                                     "out; the netlist has no circuit"},
-        RefusalCase{"t\nV1 a A 1\n",
-                    "line 2: V1: both terminals on node a; a voltage source cannot be shorted"}));
+        SheetErrorCase{"t\nV1 a 0 1\nX1 a b amp\n",
+                       "line 3: X1: the subcircuit amp is not defined"},
+        SheetErrorCase{"t\n.subckt amp a b c\nR1 a b 1\n.ends\nX1 a b amp\n",
+                       "line 5: X1: the subcircuit amp has 3 pins, the line connects 2 nodes"},
+        SheetErrorCase{"t\n.subckt amp a\nX1 a amp\n.ends\nX1 n amp\n",
+                       "line 3 (in X1): X1: the subcircuit amp contains itself"},
+        SheetErrorCase{"t\n.subckt amp a\nQ1 a b 0 npn\n.ends\n.subckt two a\nX2 a amp\n.ends\n"
+                       "V1 a 0 1\nX1 a two\n",
+                       "line 3 (in X1.X2): Q1: element Q is not supported (the import reads R, C, "
+                       "L, V, I, E, G, F, H and subcircuit instances X)"},
+        SheetErrorCase{"t\n.subckt amp a\nR1 a 0 1\n", "line 2: .subckt amp has no .ends"},
+        SheetErrorCase{"t\nR1 a 0 1\n.ends\n", "line 3: .ends without .subckt"},
+        SheetErrorCase{"t\n.subckt amp a\nR1 a 0 1\n.ends\n.subckt AMP a\nR1 a 0 1\n.ends\n",
+                       "line 5: .subckt amp is defined twice (first on line 2)"},
+        SheetErrorCase{"t\n.subckt amp a params: r=1\nR1 a 0 {r}\n.ends\nX1 n amp rr=2\n",
+                       "line 5: X1: the subcircuit amp has no parameter rr"},
+        SheetErrorCase{"t\n.subckt amp a\nR1 a 0 1\nr1 a 0 1\n.ends\nX1 n amp\n",
+                       "line 4 (in X1): r1 is defined twice (first on line 3)"},
+        SheetErrorCase{"t\n.subckt amp a params: r=1\nR1 a 0 {r*q}\n.ends\nX1 n amp\n",
+                       "line 3 (in X1): the expression r*q: the parameter q is not defined"},
+        SheetErrorCase{"t\n.param a={b}\n.param b={2*a}\nR1 n 0 {a}\n",
+                       "line 2: the parameter a depends on itself"},
+        SheetErrorCase{"t\n.param =3\nR1 n 0 1\n", "line 2: \"=3\" is no assignment name=value"},
+        SheetErrorCase{"t\nR1 n 0 {1+\n", "line 2: a brace { is not closed"},
+        SheetErrorCase{"t\n.subckt two a\nX1 a one\nX2 a one\n.ends\n.subckt one a\nR1 a 0 1\n"
+                       "R2 a 0 1\n.ends\n.subckt four a\nX1 a two\nX2 a two\n.ends\n"
+                       ".subckt e16 a\nX1 a four\nX2 a four\nX3 a four\nX4 a four\n.ends\n"
+                       ".subckt e256 a\nX1 a e16\nX2 a e16\nX3 a e16\nX4 a e16\nX5 a e16\n"
+                       "X6 a e16\nX7 a e16\nX8 a e16\nX9 a e16\nX10 a e16\nX11 a e16\nX12 a e16\n"
+                       "X13 a e16\nX14 a e16\nX15 a e16\nX16 a e16\n.ends\n"
+                       "X1 n e256\nX2 n e256\nX3 n e256\nX4 n e256\nX5 n e256\nX6 n e256\n"
+                       "X7 n e256\nX8 n e256\nX9 n e256\n",
+                       "line 7 (in X8.X14.X1.X1.X1): more than 4000 elements"},
+        SheetErrorCase{"t\n.subckt e1 a\n.ends\n.subckt e16 a\nX1 a e1\nX2 a e1\nX3 a e1\nX4 a e1\n"
+                       "X5 a e1\nX6 a e1\nX7 a e1\nX8 a e1\nX9 a e1\nX10 a e1\nX11 a e1\n"
+                       "X12 a e1\nX13 a e1\nX14 a e1\nX15 a e1\nX16 a e1\n.ends\n"
+                       ".subckt e256 a\nX1 a e16\nX2 a e16\nX3 a e16\nX4 a e16\nX5 a e16\n"
+                       "X6 a e16\nX7 a e16\nX8 a e16\nX9 a e16\nX10 a e16\nX11 a e16\nX12 a e16\n"
+                       "X13 a e16\nX14 a e16\nX15 a e16\nX16 a e16\n.ends\n"
+                       ".subckt e4k a\nX1 a e256\nX2 a e256\nX3 a e256\nX4 a e256\nX5 a e256\n"
+                       "X6 a e256\nX7 a e256\nX8 a e256\nX9 a e256\nX10 a e256\nX11 a e256\n"
+                       "X12 a e256\nX13 a e256\nX14 a e256\nX15 a e256\nX16 a e256\n.ends\n"
+                       "X1 n e4k\nX2 n e4k\nX3 n e4k\nX4 n e4k\nR1 n 0 1\n",
+                       "line 16 (in X2.X14.X5): X12: more than 8000 subcircuit instances"},
+        SheetErrorCase{"just a title\n* and a comment\n.end\n", "the netlist holds no elements"},
+        SheetErrorCase{"t\nC1 a 0 0\n", "no element is left once those that do nothing are left "
+                                        "out; the netlist has no circuit"},
+        SheetErrorCase{
+            "t\nV1 a A 1\n",
+            "line 2: V1: both terminals on node a; a voltage source cannot be shorted"}));
+
+namespace {
 
 } // namespace
