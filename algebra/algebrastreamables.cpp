@@ -1,5 +1,6 @@
 #include "algebrastreamables.h"
 
+#include <algebra/factoredratio.h>
 #include <algebra/factpolynom.h>
 #include <algebra/partfrac.h>
 #include <algebra/partfracfunc.h>
@@ -17,4 +18,5 @@ void registerAlgebraStreamables()
     TStreamableClass::add<FactPolynom>();
     TStreamableClass::add<PartFrac>();
     TStreamableClass::add<PartFracFunc>();
+    TStreamableClass::add<FactoredRatio>();
 }

@@ -148,6 +148,19 @@ FactPolynom::FactorStatus FactPolynom::factor(const TransPolynom &p, double &acc
     return status;
 }
 
+bool FactPolynom::operator==(const FactPolynom &other) const
+{
+    if (count() != other.count())
+        return false;
+    auto theirs = other.m_roots.begin();
+    for (const Root &root : m_roots) {
+        if (!(root == *theirs))
+            return false;
+        ++theirs;
+    }
+    return true;
+}
+
 FactPolynom::FactorStatus FactPolynom::factor(const Polynom &p, double &accuracy)
 {
     accuracy = 0.0;

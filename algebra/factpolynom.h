@@ -32,6 +32,8 @@ public:
     int count() const { return m_roots.count(); }
     void append(const Root &root) { m_roots.append(root); }
     void clear() { m_roots.clear(); }
+    // The same roots with the same multiplicities in the same order.
+    bool operator==(const FactPolynom &other) const;
 
     // Replaces the roots by those of the monic real polynomial p. Roots at 0 are split off
     // exactly, a polynomial of degree 1 or 2 is solved directly, higher degrees root by root

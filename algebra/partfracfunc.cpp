@@ -3,6 +3,7 @@
 #include <algebra/complexarith.h>
 #include <algebra/factpolynom.h>
 #include <algebra/polynom.h>
+#include <algebra/scaledcomplex.h>
 
 #include <common/ipstream.h>
 #include <common/opstream.h>
@@ -50,47 +51,6 @@ struct Distance
     int multiplicity;
 };
 
-// A product kept as mantissa × 2^exponent, so that the product of many root distances neither
-// overflows nor underflows; while it stays within range it is the plain product.
-class ScaledProduct
-{
-public:
-    void multiply(Complex z)
-    {
-        m_mantissa *= rescaled(z);
-        m_mantissa = rescaled(m_mantissa);
-    }
-
-    // numerator ÷ product.
-    Complex divideInto(Complex numerator) const
-    {
-        const Complex quotient = ComplexArith::divide(numerator, m_mantissa);
-        if (m_exponent == 0)
-            return quotient;
-        // Beyond ±4000 every double has under- or overflowed anyway.
-        const int e = static_cast<int>(std::clamp(m_exponent, -4000LL, 4000LL));
-        return {std::ldexp(quotient.real(), -e), std::ldexp(quotient.imag(), -e)};
-    }
-
-private:
-    // Factors and mantissa are kept within 2^±256, so that no product of two overflows.
-    Complex rescaled(Complex z)
-    {
-        const double size = std::max(std::abs(z.real()), std::abs(z.imag()));
-        if (size == 0.0 || !std::isfinite(size))
-            return z;
-        const int e = std::ilogb(size);
-        if (e <= rescaleExponent && e >= -rescaleExponent)
-            return z;
-        m_exponent += e;
-        return {std::ldexp(z.real(), -e), std::ldexp(z.imag(), -e)};
-    }
-
-    static constexpr int rescaleExponent = 256;
-    Complex m_mantissa{1.0, 0.0};
-    long long m_exponent = 0;
-};
-
 // The first count Taylor coefficients N^(k)(p) / k! of the polynomial at p, by repeated
 // synthetic division (the first one is Horner's value).
 std::vector<Complex> taylorCoefficients(const Polynom &n, Complex p, int count)
@@ -135,9 +95,49 @@ std::vector<Complex> reciprocalSeries(const std::vector<Distance> &distances, in
     return g;
 }
 
+// The factor Π (s - z)^m of the zeros near the pole p, as a series in h = s - p: its value
+// Π u^m at p (u = p - z), scaled, and the first count coefficients of Π (1 + h / u)^m, a zero at
+// p itself giving the factor h.
+struct ZeroSeries
+{
+    ScaledComplex value{1.0};
+    std::vector<Complex> series;
+};
+
+ZeroSeries zeroSeries(const FactPolynom &zeros, Complex p, int count)
+{
+    ZeroSeries result;
+    result.series.assign(static_cast<std::size_t>(count), Complex());
+    result.series[0] = 1.0;
+    std::vector<Complex> &series = result.series;
+    const auto multiply = [&](Complex u, int multiplicity) {
+        const Complex w = u == Complex() ? Complex() : ComplexArith::divide(1.0, u);
+        for (int m = 0; m < multiplicity; ++m) {
+            for (std::size_t i = series.size(); i-- > 1;)
+                series[i] = u == Complex() ? series[i - 1] : series[i] + w * series[i - 1];
+            if (u == Complex())
+                series[0] = 0.0;
+            else
+                result.value *= u;
+        }
+    };
+    for (const Root &zero : zeros.roots()) {
+        multiply(p - zero.value(), zero.multiplicity());
+        if (!zero.isReal())
+            multiply(p - std::conj(zero.value()), zero.multiplicity());
+    }
+    return result;
+}
+
 } // namespace
 
 void PartFracFunc::expand(const Polynom &numerator, const FactPolynom &poles)
+{
+    expand(numerator, ScaledComplex(1.0), FactPolynom(), poles);
+}
+
+void PartFracFunc::expand(const Polynom &numerator, const ScaledComplex &gain,
+                          const FactPolynom &zeros, const FactPolynom &poles)
 {
     m_terms.clear();
     const std::vector<Pole> distinct = distinctPoles(poles);
@@ -159,24 +159,32 @@ void PartFracFunc::expand(const Polynom &numerator, const FactPolynom &poles)
             if (r.imag() != 0.0)
                 distances.push_back({p - std::conj(r), distinct[j].order});
         }
-        ScaledProduct q;
+        ScaledComplex q;
         for (const Distance &d : distances) {
             for (int k = 0; k < d.multiplicity; ++k)
-                q.multiply(d.u);
+                q *= d.u;
         }
+        const ZeroSeries z = zeroSeries(zeros, p, order);
+        ScaledComplex top = gain;
+        top *= z.value;
 
-        if (order == 1) {
-            m_terms.append(PartFrac(p, 1, q.divideInto(numerator.evaluate(p))));
-            continue;
+        // c_k = [Σ_j n_j g_(k-j)] / Q(p), the Taylor coefficients of N / Q at p, N the
+        // numerator polynomial times the zeros' factor.
+        const std::vector<Complex> polynomialPart = taylorCoefficients(numerator, p, order);
+        std::vector<Complex> n(static_cast<std::size_t>(order));
+        for (std::size_t k = 0; k < n.size(); ++k) {
+            for (std::size_t j = 0; j <= k; ++j)
+                n[k] += polynomialPart[j] * z.series[k - j];
         }
-        // c_k = [Σ_j n_j g_(k-j)] / Q(p), the Taylor coefficients of N / Q at p.
-        const std::vector<Complex> n = taylorCoefficients(numerator, p, order);
-        const std::vector<Complex> g = reciprocalSeries(distances, order);
+        const std::vector<Complex> g
+            = order == 1 ? std::vector<Complex>{1.0} : reciprocalSeries(distances, order);
         for (int k = 0; k < order; ++k) {
             Complex sum;
             for (int j = 0; j <= k; ++j)
                 sum += n[static_cast<std::size_t>(j)] * g[static_cast<std::size_t>(k - j)];
-            m_terms.append(PartFrac(p, order - k, q.divideInto(sum)));
+            ScaledComplex term = top;
+            term *= sum;
+            m_terms.append(PartFrac(p, order - k, ScaledComplex::quotient(term, q)));
         }
     }
 }

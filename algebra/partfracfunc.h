@@ -6,6 +6,7 @@
 
 class FactPolynom;
 class Polynom;
+class ScaledComplex;
 
 // The pole terms of the partial-fraction expansion of N(s) / D(s), D known by its roots, and
 // the time response they stand for.
@@ -23,6 +24,11 @@ public:
     // power first. Entries of equal value (or conjugate value) in the list are one pole of the
     // summed order. A polynomial part of the ratio is not represented.
     void expand(const Polynom &numerator, const FactPolynom &poles);
+    // The same for the numerator times gain × Π (s - z)^m over the zeros, its factors taken one
+    // by one: the multiplied-out numerator of a high-order circuit loses the digits of its
+    // roots and overflows with its gain.
+    void expand(const Polynom &numerator, const ScaledComplex &gain, const FactPolynom &zeros,
+                const FactPolynom &poles);
 
     // The inverse Laplace transform of the terms at t, and its time derivative; 0 for t < 0.
     double response(double t) const;

@@ -5,6 +5,7 @@
 #include <tools/timeplot.h>
 #include <tools/transfunc.h>
 
+#include <algebra/ratiofunc.h>
 #include <algebra/transratiofunc.h>
 #include <model/tcircuitdocument.h>
 
@@ -42,7 +43,8 @@ TransPolynom exact(const Polynom &p)
 void bodeResampling(benchmark::State &state)
 {
     BPElemParam element{labelUnit("T1")};
-    element.ratio = RatioFunc(Polynom{4.0, 0.0, 1.0}, butterworthDenominator(20));
+    element.ratio = FactoredRatio::fromCoefficients(
+        RatioFunc(Polynom{4.0, 0.0, 1.0}, butterworthDenominator(20)));
     for (const BodeLineKind kind : bodeLineKinds)
         element.line(kind).parameters().shown = true;
     MArray<BPElemParam> elements;

@@ -3,6 +3,7 @@
 #include <tools/signal.h>
 #include <tools/supersigsolution.h>
 
+#include <algebra/factoredratio.h>
 #include <algebra/factpolynom.h>
 #include <algebra/polynom.h>
 
@@ -46,7 +47,8 @@ void sampleColumns(benchmark::State &state, bool periodic, double window, double
 {
     const auto signal = testSignal(period, periodic);
     SuperSigSolution response;
-    response.add(signal->makeResponse(Polynom(1.0), butterworthPoles()));
+    response.add(signal->makeResponse(
+        FactoredRatio(Polynom(0.0), ScaledComplex(1.0), FactPolynom(), butterworthPoles())));
     const int columns = 1000;
     const double dt = window / (columns - 1);
     for (auto _ : state) {

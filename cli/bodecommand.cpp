@@ -36,7 +36,7 @@ int runBode(const BodeOptions &options, std::ostream &out, std::ostream &err)
 
     // The element takes the whole transfer function, as a Bode plot's update copies it.
     BPElemParam element(tool->name());
-    element.ratio = tool->wholeRatio();
+    element.ratio = tool->factoredRatio();
     element.magnitudeMode = options.magnitudeMode;
     element.phaseMode = options.phaseMode;
     for (const BodeLineKind kind : bodeLineKinds)

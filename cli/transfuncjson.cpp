@@ -2,6 +2,7 @@
 
 #include <tools/transfunc.h>
 
+#include <cmath>
 #include <complex>
 
 namespace {
@@ -57,7 +58,8 @@ json transFuncJson(const TransFunc &tool, std::string_view source, std::string_v
         {"source", source},
         {"output", output},
         {"messages", messages},
-        {"gain", tool.gain()},
+        {"frequency_scale", std::ldexp(1.0, tool.scaleExponent())},
+        {"gain", tool.ratio().numerator().coefficient(tool.ratio().numerator().degree()).real()},
         {"numerator", coefficients(tool.ratio().numerator())},
         {"denominator", coefficients(tool.ratio().denominator())},
         {"improper", coefficients(tool.improperTerms())},

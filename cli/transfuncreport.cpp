@@ -85,7 +85,8 @@ std::string transFuncReport(const TransFunc &tool, const ExportNumberFormat &num
                 ? TransFunc::termsText(tool.improperTerms(), Syntax::PowerCaret, number)
                 : std::string("none"))
         << "\n";
-    out << "Gain: " << number(tool.gain()) << "\n";
+    const ScaledComplex gain = tool.scaledGain();
+    out << "Gain: " << number(gain.mantissa().real(), gain.exponent()) << "\n";
     writeRoots(out, "Zeros", tool.numeratorRoots(), number);
     writeRoots(out, "Poles", tool.denominatorRoots(), number);
     writeRoots(out, "Cancelled zeros", tool.cancelledNumeratorRoots(), number);

@@ -19,3 +19,8 @@ std::string formatGeneral(double value, int precision);
 // The value in exponent notation with the given number of digits after the point and an
 // exponent of at least two digits (as printf's %.*e).
 std::string formatScientific(double value, int precision);
+
+// The value mantissa × 2^binaryExponent in the general format, also where it lies beyond the
+// range of doubles: 1.5 × 2^4000 is "1.98409e+1204". Within the range the text is that of
+// formatGeneral.
+std::string formatGeneralScaled(double mantissa, long long binaryExponent, int precision);

@@ -79,7 +79,7 @@ void BodePlot::update()
         for (const CircTool *tool : owner->tools()) {
             const TransFunc *function = dynamic_cast<const TransFunc *>(tool);
             if (function && function->name() == element.name) {
-                element.ratio = function->wholeRatio();
+                element.ratio = function->factoredRatio();
                 break;
             }
         }

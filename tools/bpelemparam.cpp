@@ -2,7 +2,7 @@
 
 #include <tools/bodeplot.h>
 
-#include <algebra/complexarith.h>
+#include <algebra/ratiofunc.h>
 
 #include <common/drawcolors.h>
 #include <common/ipstream.h>
@@ -10,19 +10,6 @@
 
 #include <cmath>
 #include <numbers>
-
-namespace {
-
-// Σ |c_i| r^i by Horner's scheme: the size of the terms whose sum is the polynomial at |s| = r.
-double termBound(const Polynom &p, double r)
-{
-    double bound = 0.0;
-    for (int i = p.degree(); i >= 0; --i)
-        bound = bound * r + ComplexArith::modulus(p.coefficient(i));
-    return bound;
-}
-
-} // namespace
 
 BPElemParam::BPElemParam()
 {
@@ -116,11 +103,10 @@ FrequencyResponse BPElemParam::response(double x, bool radiansPerSecond) const
     const double omega = std::pow(10.0, x);
     const double radius = radiansPerSecond ? omega : omega * (2.0 * std::numbers::pi);
     const std::complex<double> s(0.0, radius);
-    const std::complex<double> denominator = ratio.denominator().evaluate(s);
     FrequencyResponse h;
-    h.value = ratio.evaluate(s);
-    h.resolution = ComplexArith::epsilon * termBound(ratio.numerator(), radius)
-                   / ComplexArith::modulus(denominator);
+    h.scaled = ratio.scaledValue(s);
+    h.value = h.scaled.value();
+    h.resolution = ratio.resolution(s);
     return h;
 }
 
@@ -162,11 +148,18 @@ void BPElemParam::write(opstream &os) const
     os.writeObject(m_imaginaryLine);
 }
 
-// A version-1 record holds the name and the ratio; modes and lines keep their defaults.
+// A version-1 record holds the name and the ratio; modes and lines keep their defaults. Records
+// before version 3 hold the ratio by its coefficients, factored here.
 void BPElemParam::read(ipstream &is, std::uint32_t version)
 {
     is.readObject(name);
-    is.readObject(ratio);
+    if (version >= 3) {
+        is.readObject(ratio);
+    } else {
+        RatioFunc coefficients;
+        is.readObject(coefficients);
+        ratio = FactoredRatio::fromCoefficients(coefficients);
+    }
     if (version >= 2) {
         magnitudeMode = is.readInt32();
         is.readObject(m_magnitudeLine);

@@ -7,7 +7,7 @@
 #include <tools/phasebodeline.h>
 #include <tools/realpartbodeline.h>
 
-#include <algebra/ratiofunc.h>
+#include <algebra/factoredratio.h>
 #include <model/labelunit.h>
 
 #include <common/tstreamablebase.h>
@@ -18,11 +18,11 @@
 class BodePlot;
 
 // One transfer function of a Bode plot: the name of the transfer-function tool that supplies
-// it, a copy of its ratio, the magnitude and phase modes and the four lines. A copy's lines
-// belong to the copy.
+// it, a copy of its function by factors, the magnitude and phase modes and the four lines. A copy's
+// lines belong to the copy.
 class BPElemParam : public TStreamableBase
 {
-    ZENODYNE_STREAMABLE(BPElemParam, 2)
+    ZENODYNE_STREAMABLE(BPElemParam, 3)
 
 public:
     enum MagnitudeMode : std::int32_t { OneToOne = 0, TenLog = 1, TwentyLog = 2 };
@@ -35,7 +35,7 @@ public:
     ~BPElemParam() override = default;
 
     labelUnit name;
-    RatioFunc ratio;
+    FactoredRatio ratio;
     std::int32_t magnitudeMode = TwentyLog;
     std::int32_t phaseMode = Radians;
 

@@ -23,6 +23,11 @@ public:
 
     int digits() const { return m_digits; }
     std::string operator()(double value) const { return formatGeneral(value, m_digits); }
+    // mantissa × 2^binaryExponent, also beyond the range of doubles.
+    std::string operator()(double mantissa, long long binaryExponent) const
+    {
+        return formatGeneralScaled(mantissa, binaryExponent, m_digits);
+    }
 
 private:
     int m_digits = defaultDigits;

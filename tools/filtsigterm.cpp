@@ -4,6 +4,7 @@
 #include <tools/sampling.h>
 #include <tools/sigelement.h>
 
+#include <algebra/factoredratio.h>
 #include <algebra/factpolynom.h>
 #include <algebra/polynom.h>
 
@@ -22,19 +23,18 @@ constexpr double maxRepetitions = 9007199254740992.0;
 
 } // namespace
 
-// E(s) = Ne / Pe and H(s) = Nh / Ph give Ne·Nh over the pole entries of both lists; a pole in
-// both is joined into one of the summed order by the expansion.
-FiltSigTerm::FiltSigTerm(const SigElement &element, const Polynom &numerator,
-                         const FactPolynom &poles)
+// E(s) = Ne / Pe and H(s) = K Π (s - z) / Ph give Ne·K Π (s - z) over the pole entries of both
+// lists; a pole in both is joined into one of the summed order by the expansion.
+FiltSigTerm::FiltSigTerm(const SigElement &element, const FactoredRatio &h)
     : m_fractions(std::make_unique<PartFracFunc>())
     , m_delay(element.startTime())
 {
     Polynom elementNumerator(0.0);
     FactPolynom allPoles;
     element.transform(elementNumerator, allPoles);
-    for (const Root &pole : poles.roots())
+    for (const Root &pole : h.poles().roots())
         allPoles.append(pole);
-    m_fractions->expand(elementNumerator * numerator, allPoles);
+    m_fractions->expand(elementNumerator, h.gain(), h.zeros(), allPoles);
 }
 
 FiltSigTerm::FiltSigTerm(std::unique_ptr<PartFracFunc> fractions, double delay)

@@ -6,8 +6,7 @@
 
 #include <memory>
 
-class FactPolynom;
-class Polynom;
+class FactoredRatio;
 class SigElement;
 
 // The response of a transfer function to one signal element: the partial fractions of
@@ -18,8 +17,8 @@ class FiltSigTerm : public TStreamableBase
 
 public:
     FiltSigTerm() = default;
-    // The response to the element of the transfer function numerator / poles.
-    FiltSigTerm(const SigElement &element, const Polynom &numerator, const FactPolynom &poles);
+    // The response to the element of the proper part of the transfer function h.
+    FiltSigTerm(const SigElement &element, const FactoredRatio &h);
     FiltSigTerm(std::unique_ptr<PartFracFunc> fractions, double delay);
     ~FiltSigTerm() override;
 

@@ -21,8 +21,9 @@ PhaseBodeLine::PhaseBodeLine()
 
 double PhaseBodeLine::sampleValue(const FrequencyResponse &h) const
 {
-    const double a = h.value.real();
-    const double b = h.value.imag();
+    // The scaled value keeps the angle where the double value underflows.
+    const double a = h.scaled.mantissa().real();
+    const double b = h.scaled.mantissa().imag();
     if (a == 0.0 && b == 0.0)
         return 0.0;
     const double phase = std::atan2(b, a);

@@ -1,6 +1,6 @@
 #include "programformulatext.h"
 
-#include <algebra/ratiofunc.h>
+#include <algebra/scaledcomplex.h>
 
 #include <cctype>
 #include <cmath>
@@ -9,6 +9,7 @@
 namespace {
 
 using Syntax = TransFunc::TextSyntax;
+using Coefficients = std::vector<ScaledComplex>;
 
 // Letters, digits and underscores, not starting with a digit.
 std::string identifier(std::string_view name)
@@ -35,33 +36,34 @@ std::string latexName(std::string_view name)
 }
 
 // The general format with its exponent raised: 1.5e-06 is 1.5 \cdot 10^{-6}.
-std::string latexNumber(double value, const ExportNumberFormat &number)
+std::string latexNumber(double value, long long exponent, const ExportNumberFormat &number)
 {
     if (std::isnan(value))
         return "\\mathrm{NaN}";
     if (std::isinf(value))
         return value < 0.0 ? "-\\infty" : "\\infty";
-    const std::string text = number(value);
+    const std::string text = number(value, exponent);
     const std::size_t e = text.find('e');
     if (e == std::string::npos)
         return text;
-    return text.substr(0, e) + " \\cdot 10^{" + std::to_string(std::stoi(text.substr(e + 1))) + "}";
+    return text.substr(0, e) + " \\cdot 10^{" + std::to_string(std::stoll(text.substr(e + 1)))
+           + "}";
 }
 
-std::string latexRow(const Polynom &p, const ExportNumberFormat &number)
+std::string latexRow(const Coefficients &p, const ExportNumberFormat &number)
 {
     std::string text;
-    for (int n = 0; n <= p.degree(); ++n) {
-        const double c = p.coefficient(n).real();
+    for (std::size_t n = 0; n < p.size(); ++n) {
+        const double c = p[n].mantissa().real();
         if (c == 0.0)
             continue;
         if (text.empty())
             text += c < 0.0 ? "-" : "";
         else
             text += c < 0.0 ? " - " : " + ";
-        const bool unit = n > 0 && std::abs(c) == 1.0;
+        const bool unit = n > 0 && std::abs(p[n].value().real()) == 1.0;
         if (!unit)
-            text += latexNumber(std::abs(c), number);
+            text += latexNumber(std::abs(c), p[n].exponent(), number);
         if (n > 0)
             text += std::string(unit ? "" : " ") + "s";
         if (n > 1)
@@ -70,22 +72,24 @@ std::string latexRow(const Polynom &p, const ExportNumberFormat &number)
     return text.empty() ? "0" : text;
 }
 
-std::string programNumber(double value, Syntax syntax, const ExportNumberFormat &number)
+std::string programNumber(const ScaledComplex &coefficient, Syntax syntax,
+                          const ExportNumberFormat &number)
 {
+    const double value = coefficient.mantissa().real();
     const bool python = syntax == Syntax::Python;
     if (std::isnan(value))
         return python ? "np.nan" : "NaN";
     if (std::isinf(value))
         return std::string(value < 0.0 ? "-" : "") + (python ? "np.inf" : "Inf");
-    return number(value);
+    return number(value, coefficient.exponent());
 }
 
 // "[c_n, ..., c_1, c_0]": the coefficients from the highest stored power down.
-std::string descendingList(const Polynom &p, Syntax syntax, const ExportNumberFormat &number)
+std::string descendingList(const Coefficients &p, Syntax syntax, const ExportNumberFormat &number)
 {
     std::string text = "[";
-    for (int n = p.degree(); n >= 0; --n) {
-        text += programNumber(p.coefficient(n).real(), syntax, number);
+    for (std::size_t n = p.size(); n-- > 0;) {
+        text += programNumber(p[n], syntax, number);
         if (n > 0)
             text += ", ";
     }
@@ -99,11 +103,10 @@ bool isProgramSyntax(Syntax syntax)
     return syntax == Syntax::Latex || syntax == Syntax::Python || syntax == Syntax::Matlab;
 }
 
-std::string programFormulaText(std::string_view name, const RatioFunc &ratio, Syntax syntax,
+std::string programFormulaText(std::string_view name, const Coefficients &numerator,
+                               const Coefficients &denominator, Syntax syntax,
                                const ExportNumberFormat &number)
 {
-    const Polynom &numerator = ratio.numerator();
-    const Polynom &denominator = ratio.denominator();
     if (syntax == Syntax::Latex)
         return latexName(name) + " = \\frac{" + latexRow(numerator, number) + "}{"
                + latexRow(denominator, number) + "}";

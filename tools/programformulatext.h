@@ -5,8 +5,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
-class RatioFunc;
+class ScaledComplex;
 
 // Whether the syntax is the text of another program rather than one of the coefficient forms.
 bool isProgramSyntax(TransFunc::TextSyntax syntax);
@@ -19,5 +20,7 @@ bool isProgramSyntax(TransFunc::TextSyntax syntax);
 // - Matlab (MATLAB and Octave): "H = tf([3, -2, 1], [1, 3, 2]);", highest power first.
 // The name becomes an identifier of the language (letters, digits and underscores, "H" when
 // it is empty); a coefficient that is no finite number is written as the language names it.
-std::string programFormulaText(std::string_view name, const RatioFunc &ratio,
+// The coefficients run from power 0 up.
+std::string programFormulaText(std::string_view name, const std::vector<ScaledComplex> &numerator,
+                               const std::vector<ScaledComplex> &denominator,
                                TransFunc::TextSyntax syntax, const ExportNumberFormat &number);

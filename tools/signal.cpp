@@ -89,8 +89,7 @@ void Signal::update()
     m_line.recomputeMarkers(*this);
 }
 
-std::unique_ptr<SigSolution> Signal::makeResponse(const Polynom &numerator,
-                                                  const FactPolynom &poles) const
+std::unique_ptr<SigSolution> Signal::makeResponse(const FactoredRatio &h) const
 {
     std::unique_ptr<SigSolution> solution;
     if (m_periodic) {
@@ -100,7 +99,7 @@ std::unique_ptr<SigSolution> Signal::makeResponse(const Polynom &numerator,
         solution = std::make_unique<NonPeriodicSigSolu>();
     }
     for (const SigElement *element : m_elements)
-        solution->addTerm(std::make_unique<FiltSigTerm>(*element, numerator, poles));
+        solution->addTerm(std::make_unique<FiltSigTerm>(*element, h));
     return solution;
 }
 

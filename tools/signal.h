@@ -16,8 +16,7 @@
 #include <memory>
 #include <string>
 
-class FactPolynom;
-class Polynom;
+class FactoredRatio;
 class SigSolution;
 
 // An input signal on the sheet: the sum of its elements. It plots itself over its time window,
@@ -47,8 +46,8 @@ public:
     bool isSignal() const override { return true; }
     double valueAt(double t) const override { return value(t); }
     // A periodic response when the signal is periodic, else a plain one; one term per element.
-    std::unique_ptr<SigSolution> makeResponse(const Polynom &numerator,
-                                              const FactPolynom &poles) const;
+    // The response is that of the proper part of the transfer function h.
+    std::unique_ptr<SigSolution> makeResponse(const FactoredRatio &h) const;
 
     // The sum of the elements' values.
     double value(double t) const override;

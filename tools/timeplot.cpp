@@ -290,8 +290,7 @@ std::unique_ptr<SuperSigSolution> TimePlot::transferResponse(const TPElemParam &
 void TimePlot::addResponse(SuperSigSolution &response, const Signal &signal,
                            const TransFunc &function)
 {
-    if (std::unique_ptr<SigSolution> part
-        = signal.makeResponse(function.ratio().numerator(), function.denominatorRoots()))
+    if (std::unique_ptr<SigSolution> part = signal.makeResponse(function.factoredRatio()))
         response.add(std::move(part));
     m_omitsImproperTerms = m_omitsImproperTerms || function.hasImproperTerms();
 }

@@ -17,6 +17,7 @@
 #include <common/ipstream.h>
 #include <common/opstream.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -43,6 +44,46 @@ std::int64_t readTime(ipstream &is)
     const std::uint64_t low = is.readWord32();
     const std::uint64_t high = is.readWord32();
     return static_cast<std::int64_t>(low | (high << 32));
+}
+
+// The degree of the polynomial of the roots: a complex root stands for its conjugate pair.
+int rootDegree(const FactPolynom &roots)
+{
+    int degree = 0;
+    for (const Root &root : roots.roots())
+        degree += root.multiplicity() * (root.isReal() ? 1 : 2);
+    return degree;
+}
+
+// The roots times 2^e, exactly.
+FactPolynom scaledRoots(const FactPolynom &roots, int e)
+{
+    FactPolynom scaled = roots;
+    for (Root &root : scaled.roots())
+        root.setValue({std::ldexp(root.value().real(), e), std::ldexp(root.value().imag(), e)});
+    return scaled;
+}
+
+// The exponent of the power of two nearest the geometric mean of the moduli of the non-zero
+// poles (of the zeros when there are none): in s / 2^e the roots spread on both sides of 1, so
+// that the coefficients, the products of the roots, stay as small as the spread allows.
+int meanRootExponent(const FactPolynom &poles, const FactPolynom &zeros)
+{
+    for (const FactPolynom *roots : {&poles, &zeros}) {
+        double logSum = 0.0;
+        int count = 0;
+        for (const Root &root : roots->roots()) {
+            const double modulus = std::abs(root.value());
+            if (modulus == 0.0 || !std::isfinite(modulus))
+                continue;
+            const int weight = root.multiplicity() * (root.isReal() ? 1 : 2);
+            logSum += weight * std::log2(modulus);
+            count += weight;
+        }
+        if (count > 0)
+            return static_cast<int>(std::lround(logSum / count));
+    }
+    return 0;
 }
 
 } // namespace
@@ -119,8 +160,9 @@ TransFuncFormula TransFunc::formula(const DrawSurface &surface) const
         && m_ratio->denominator().degree() >= 0) {
         if (drawn)
             formula.addEquals();
-        formula.addRowFraction(TransFuncFormula::polynomialRow(m_ratio->numerator()),
-                               TransFuncFormula::polynomialRow(m_ratio->denominator()));
+        formula.addRowFraction(
+            TransFuncFormula::polynomialRow(userCoefficients(m_ratio->numerator())),
+            TransFuncFormula::polynomialRow(userCoefficients(m_ratio->denominator())));
     }
     return formula;
 }
@@ -173,7 +215,7 @@ void TransFunc::setRatio(const TransRatioFunc &evaluated)
     }
     TransRatioFunc proper(numerator, denominator);
     proper.reduce();
-    const double gain = proper.normalizeMonic().toDouble();
+    const ScaledComplex gain = ScaledComplex::fromTransDouble(proper.normalizeMonic());
 
     m_numeratorRoots->factor(proper.numerator(), m_numeratorRootAccuracy);
     m_denominatorRoots->factor(proper.denominator(), m_denominatorRootAccuracy);
@@ -181,21 +223,35 @@ void TransFunc::setRatio(const TransRatioFunc &evaluated)
                                    *m_cancelledNumeratorRoots, *m_cancelledDenominatorRoots,
                                    proper.numerator(), proper.denominator());
 
-    Polynom rebuiltNumerator(1.0);
-    rebuiltNumerator.multiplyByRoots(*m_numeratorRoots);
-    rebuiltNumerator *= gain;
-    Polynom rebuiltDenominator(1.0);
-    rebuiltDenominator.multiplyByRoots(*m_denominatorRoots);
-    *m_ratio = RatioFunc(std::move(rebuiltNumerator), std::move(rebuiltDenominator));
-    m_partialFractions->expand(m_ratio->numerator(), *m_denominatorRoots);
+    rebuildRatio(gain, 0);
+    if (exceedsDoubleRange())
+        rebuildRatio(gain, meanRootExponent(*m_denominatorRoots, *m_numeratorRoots));
+    m_partialFractions->expand(Polynom(1.0), gain, *m_numeratorRoots, *m_denominatorRoots);
 
     m_evaluated = true;
     m_lastEvaluation = EvaluationClock::now();
 }
 
+// Numerator and denominator in s' = s / 2^e from the roots: Π (s - z) / Π (s - p) is
+// 2^(e (np - nz)) Π (s' - z') / Π (s' - p'), so the gain in s' is K · 2^(e (nz - np)).
+void TransFunc::rebuildRatio(const ScaledComplex &gain, int scaleExponent)
+{
+    m_scaleExponent = scaleExponent;
+    Polynom rebuiltNumerator(1.0);
+    rebuiltNumerator.multiplyByRoots(scaledRoots(*m_numeratorRoots, -scaleExponent));
+    ScaledComplex scaledGain = gain;
+    scaledGain.scaleByPowerOfTwo(static_cast<long long>(scaleExponent)
+                                 * (rebuiltNumerator.degree() - rootDegree(*m_denominatorRoots)));
+    rebuiltNumerator *= scaledGain.value().real();
+    Polynom rebuiltDenominator(1.0);
+    rebuiltDenominator.multiplyByRoots(scaledRoots(*m_denominatorRoots, -scaleExponent));
+    *m_ratio = RatioFunc(std::move(rebuiltNumerator), std::move(rebuiltDenominator));
+}
+
 void TransFunc::reset()
 {
     *m_ratio = RatioFunc();
+    m_scaleExponent = 0;
     m_numeratorRoots->clear();
     m_denominatorRoots->clear();
     m_cancelledNumeratorRoots->clear();
@@ -208,12 +264,28 @@ bool TransFunc::hasImproperTerms() const
     return !m_improperTerms->isZero();
 }
 
-RatioFunc TransFunc::wholeRatio() const
+FactoredRatio TransFunc::factoredRatio() const
 {
-    if (!hasImproperTerms())
-        return *m_ratio;
-    return RatioFunc(m_ratio->numerator() + *m_improperTerms * m_ratio->denominator(),
-                     m_ratio->denominator());
+    return FactoredRatio(*m_improperTerms, scaledGain(), *m_numeratorRoots, *m_denominatorRoots);
+}
+
+ScaledComplex TransFunc::scaledGain() const
+{
+    const Polynom &numerator = m_ratio->numerator();
+    ScaledComplex gain(numerator.coefficient(numerator.degree()).real());
+    gain.scaleByPowerOfTwo(static_cast<long long>(m_scaleExponent)
+                           * (m_ratio->denominator().degree() - numerator.degree()));
+    return gain;
+}
+
+std::vector<ScaledComplex> TransFunc::userCoefficients(const Polynom &p) const
+{
+    std::vector<ScaledComplex> coefficients;
+    const int degree = m_ratio->denominator().degree();
+    for (int i = 0; i <= p.degree(); ++i)
+        coefficients.emplace_back(p.coefficient(i),
+                                  static_cast<long long>(m_scaleExponent) * (degree - i));
+    return coefficients;
 }
 
 bool TransFunc::exceedsDoubleRange() const
@@ -233,25 +305,34 @@ bool TransFunc::exceedsDoubleRange() const
 
 double TransFunc::gain() const
 {
-    const Polynom &numerator = m_ratio->numerator();
-    return numerator.coefficient(numerator.degree()).real();
+    return scaledGain().value().real();
 }
 
 std::string TransFunc::termsText(const Polynom &p, TextSyntax syntax,
                                  const ExportNumberFormat &number)
 {
+    std::vector<ScaledComplex> coefficients;
+    for (const std::complex<double> c : p.coefficients())
+        coefficients.emplace_back(c);
+    return termsText(coefficients, syntax, number);
+}
+
+std::string TransFunc::termsText(const std::vector<ScaledComplex> &coefficients, TextSyntax syntax,
+                                 const ExportNumberFormat &number)
+{
     std::string text;
-    for (int n = 0; n <= p.degree(); ++n) {
-        const double c = p.coefficient(n).real();
+    for (std::size_t n = 0; n < coefficients.size(); ++n) {
+        const double c = coefficients[n].mantissa().real();
+        const long long exponent = coefficients[n].exponent();
         if (n == 0) {
-            text += number(c);
+            text += number(c, exponent);
             continue;
         }
         if (syntax == TextSyntax::CoefficientList) {
-            text += "," + number(c);
+            text += "," + number(c, exponent);
             continue;
         }
-        text += (c < 0.0 ? " - " : " + ") + number(std::abs(c));
+        text += (c < 0.0 ? " - " : " + ") + number(std::abs(c), exponent);
         const std::string power = std::to_string(n);
         if (n == 1)
             text += "*s";
@@ -268,9 +349,11 @@ std::string TransFunc::termsText(const Polynom &p, TextSyntax syntax,
 std::string TransFunc::formulaText(TextSyntax syntax, const ExportNumberFormat &number) const
 {
     if (isProgramSyntax(syntax))
-        return programFormulaText(name().view(), *m_ratio, syntax, number);
-    return std::string(name().view()) + " = ( " + termsText(m_ratio->numerator(), syntax, number)
-           + " )/( " + termsText(m_ratio->denominator(), syntax, number) + " )";
+        return programFormulaText(name().view(), userCoefficients(m_ratio->numerator()),
+                                  userCoefficients(m_ratio->denominator()), syntax, number);
+    return std::string(name().view()) + " = ( "
+           + termsText(userCoefficients(m_ratio->numerator()), syntax, number) + " )/( "
+           + termsText(userCoefficients(m_ratio->denominator()), syntax, number) + " )";
 }
 
 void TransFunc::write(opstream &os) const
@@ -291,6 +374,7 @@ void TransFunc::write(opstream &os) const
     os.writeBool32(m_evaluated);
     writeTime(os, m_lastEvaluation);
     os.writePointer(m_partialFractions.get());
+    os.writeInt32(m_scaleExponent);
 }
 
 // Records before version 3 hold neither the numerator roots nor the cancelled roots, the
@@ -330,4 +414,8 @@ void TransFunc::read(ipstream &is, std::uint32_t version)
         m_lastEvaluation = EvaluationClock::now();
     }
     readOwned(is, m_partialFractions);
+    // Records before version 4 hold a ratio in s itself. A damaged exponent leaves the range
+    // that any ratio of doubles can need.
+    m_scaleExponent
+        = version >= 4 ? std::clamp(is.readInt32(), -maxScaleExponent, maxScaleExponent) : 0;
 }

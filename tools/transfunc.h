@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algebra/factoredratio.h>
 #include <algebra/factpolynom.h>
 #include <algebra/partfracfunc.h>
 #include <algebra/polynom.h>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TransFuncFormula;
 
@@ -23,12 +25,16 @@ class TransFuncFormula;
 // proper part into partial fractions; all of it is stored with the tool, so an opened circuit
 // shows its tools as last evaluated without compiling.
 //
-// The function the tool stands for is improperTerms(s) + ratio(s); the ratio is
-// K · Π (s - z)^m / Π (s - p)^n over the numerator and denominator roots left after the
-// cancellation.
+// The function the tool stands for is improperTerms(s) + K · Π (s - z)^m / Π (s - p)^n over
+// the numerator and denominator roots left after the cancellation. The ratio of doubles that
+// shows it is in s itself for every circuit whose coefficients fit doubles; a circuit with
+// more fast poles than that (sixty RC sections of 1 kohm and 1 nF have a constant term near
+// 10^330) keeps it in s' = s / 2^e, e chosen from the poles, and shows and exports its
+// coefficients in s as scaled numbers (userCoefficients). Roots, gain, partial fractions and
+// responses are in s always.
 class TransFunc : public CircTool, public RatioReceiver
 {
-    ZENODYNE_STREAMABLE(TransFunc, 3)
+    ZENODYNE_STREAMABLE(TransFunc, 4)
 
 public:
     // The syntaxes of the text export: the four coefficient forms, then the texts of other
@@ -84,6 +90,8 @@ public:
     // power 0 up to the stored degree.
     static std::string termsText(const Polynom &p, TextSyntax syntax,
                                  const ExportNumberFormat &number = ExportNumberFormat());
+    static std::string termsText(const std::vector<ScaledComplex> &coefficients, TextSyntax syntax,
+                                 const ExportNumberFormat &number = ExportNumberFormat());
     // The picture as laid out on the surface's metrics.
     TransFuncFormula formula(const DrawSurface &surface) const;
 
@@ -100,17 +108,19 @@ public:
     const Polynom &improperTerms() const { return *m_improperTerms; }
     // Whether the improper terms hold a non-zero coefficient.
     bool hasImproperTerms() const;
+    // The ratio in s' = s / 2^scaleExponent().
     const RatioFunc &ratio() const { return *m_ratio; }
-    // The gain K of the ratio: the top coefficient of its numerator (the denominator is monic).
+    int scaleExponent() const { return m_scaleExponent; }
+    // The coefficients in s of the numerator or the denominator of ratio(), as scaled numbers.
+    std::vector<ScaledComplex> userCoefficients(const Polynom &p) const;
+    // The gain K in s, as a scaled number and as a double (which saturates beyond the range).
+    ScaledComplex scaledGain() const;
     double gain() const;
-    // Whether a coefficient of the double form (ratio or improper terms) lies beyond the range
-    // of doubles: forty poles near 10^7 rad/s make a constant term near 10^300, fifty make one
-    // that no double holds. The roots come from the exact ratio and stay right; the formula,
-    // the gain, the partial fractions and the responses do not.
+    // Whether a coefficient of the ratio or of the improper terms lies beyond the range of
+    // doubles even in s': roots spread over more decades than any scale can gather.
     bool exceedsDoubleRange() const;
-    // The whole transfer function as one ratio: the proper ratio with the improper terms
-    // folded back into its numerator (numerator + improper terms × denominator).
-    RatioFunc wholeRatio() const;
+    // The whole transfer function, improper terms included, by its factors in s.
+    FactoredRatio factoredRatio() const;
     const FactPolynom &numeratorRoots() const { return *m_numeratorRoots; }
     const FactPolynom &denominatorRoots() const { return *m_denominatorRoots; }
     const FactPolynom &cancelledNumeratorRoots() const { return *m_cancelledNumeratorRoots; }
@@ -123,6 +133,11 @@ public:
     const PartFracFunc &partialFractions() const { return *m_partialFractions; }
 
 private:
+    // Beyond this no double root has a scale to gather.
+    static constexpr std::int32_t maxScaleExponent = 1100;
+
+    void rebuildRatio(const ScaledComplex &gain, int scaleExponent);
+
     VString m_outputEquation;
     labelUnit m_inputSource;
     bool m_showOI = true;
@@ -138,4 +153,5 @@ private:
     bool m_evaluated = false;
     std::int64_t m_lastEvaluation = 0;
     std::unique_ptr<PartFracFunc> m_partialFractions;
+    std::int32_t m_scaleExponent = 0;
 };

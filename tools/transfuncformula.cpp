@@ -1,6 +1,5 @@
 #include "transfuncformula.h"
 
-#include <algebra/polynom.h>
 #include <model/sheetgeometry.h>
 
 #include <common/numbertext.h>
@@ -36,18 +35,21 @@ void appendPlain(TransFuncFormula::Row &row, const std::string &text)
 } // namespace
 
 // Terms that are written are joined by " + ", so a negative coefficient shows as "+ -2".
-TransFuncFormula::Row TransFuncFormula::polynomialRow(const Polynom &p)
+TransFuncFormula::Row
+TransFuncFormula::polynomialRow(const std::vector<ScaledComplex> &coefficients)
 {
     Row row;
-    const int degree = p.degree();
+    const int degree = static_cast<int>(coefficients.size()) - 1;
     for (int i = 0; i <= degree; ++i) {
-        const double c = p.coefficient(i).real();
+        const ScaledComplex &coefficient = coefficients[static_cast<std::size_t>(i)];
+        const double c = coefficient.mantissa().real();
         if (c == 0.0 && degree != 0)
             continue;
         if (!row.empty())
             appendPlain(row, " + ");
-        if (!(c == 1.0 && i > 0))
-            appendPlain(row, formatGeneral(c, coefficientDigits) + (i > 0 ? "*" : ""));
+        if (!(coefficient.value().real() == 1.0 && i > 0))
+            appendPlain(row, formatGeneralScaled(c, coefficient.exponent(), coefficientDigits)
+                                 + (i > 0 ? "*" : ""));
         if (i > 0)
             appendPlain(row, "s");
         if (i > 1)

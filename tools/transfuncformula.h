@@ -1,13 +1,13 @@
 #pragma once
 
+#include <algebra/scaledcomplex.h>
+
 #include <common/drawsurface.h>
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-class Polynom;
 
 // The picture of a transfer-function tool, laid out from its frame's top-left corner for the
 // metrics of a surface: parts placed from left to right (the name, then fractions), each
@@ -31,7 +31,7 @@ public:
     // The polynomial's row in ascending powers of s: "c0 + c1*s + c2*s2 ...", the exponents
     // raised, zero terms left out (but for a constant), a coefficient 1 left out before s,
     // coefficients with 10 significant digits (real parts).
-    static Row polynomialRow(const Polynom &p);
+    static Row polynomialRow(const std::vector<ScaledComplex> &coefficients);
 
     // The name, bottom-aligned two character heights below the top.
     void addName(std::string_view name);

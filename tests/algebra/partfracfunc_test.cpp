@@ -1,8 +1,11 @@
+#include "rootlist.h"
+
 #include <algebra/complexarith.h>
 #include <algebra/factpolynom.h>
 #include <algebra/partfracfunc.h>
 #include <algebra/polynom.h>
 #include <algebra/ratiofunc.h>
+#include <algebra/scaledcomplex.h>
 
 #include <gtest/gtest.h>
 
@@ -15,14 +18,6 @@
 using Complex = std::complex<double>;
 
 namespace {
-
-FactPolynom listOf(std::initializer_list<Root> roots)
-{
-    FactPolynom list;
-    for (const Root &root : roots)
-        list.append(root);
-    return list;
-}
 
 PartFracFunc expansionOf(const Polynom &numerator, const FactPolynom &poles)
 {
@@ -132,28 +127,30 @@ std::vector<ClosedForm> closedForms()
 {
     using std::cos, std::exp, std::sin;
     return {
-        {"TwoRealPoles", Polynom(1.0), listOf({Root(-1.0), Root(-2.0)}),
+        {"TwoRealPoles", Polynom(1.0), rootList({Root(-1.0), Root(-2.0)}),
          [](double t) { return exp(-t) - exp(-2 * t); }},
-        {"DoublePole", Polynom(1.0), listOf({Root(-1.0, 2)}), [](double t) { return t * exp(-t); }},
-        {"TriplePole", Polynom(1.0), listOf({Root(-2.0, 3)}),
+        {"DoublePole", Polynom(1.0), rootList({Root(-1.0, 2)}),
+         [](double t) { return t * exp(-t); }},
+        {"TriplePole", Polynom(1.0), rootList({Root(-2.0, 3)}),
          [](double t) { return t * t * exp(-2 * t) / 2; }},
-        {"Integrator", Polynom(1.0), listOf({Root(0.0), Root(-1.0)}),
+        {"Integrator", Polynom(1.0), rootList({Root(0.0), Root(-1.0)}),
          [](double t) { return 1 - exp(-t); }},
         // Factoring s² gives the root 0 twice, as two entries.
-        {"DoubleIntegratorAsTwoEntries", Polynom(1.0), listOf({Root(0.0), Root(0.0)}),
+        {"DoubleIntegratorAsTwoEntries", Polynom(1.0), rootList({Root(0.0), Root(0.0)}),
          [](double t) { return t; }},
-        {"Sine", Polynom(1.0), listOf({Root(Complex(0.0, 1.0))}), [](double t) { return sin(t); }},
-        {"CosineFromLowerHalfPole", Polynom{0.0, 1.0}, listOf({Root(Complex(0.0, -2.0))}),
+        {"Sine", Polynom(1.0), rootList({Root(Complex(0.0, 1.0))}),
+         [](double t) { return sin(t); }},
+        {"CosineFromLowerHalfPole", Polynom{0.0, 1.0}, rootList({Root(Complex(0.0, -2.0))}),
          [](double t) { return cos(2 * t); }},
-        {"RepeatedComplexPair", Polynom(1.0), listOf({Root(Complex(-1.0, 2.0), 2)}),
+        {"RepeatedComplexPair", Polynom(1.0), rootList({Root(Complex(-1.0, 2.0), 2)}),
          [](double t) { return exp(-t) * (sin(2 * t) - 2 * t * cos(2 * t)) / 16; }},
-        {"ZeroOverMixedPoles", Polynom{3.0, 1.0}, listOf({Root(-1.0), Root(-2.0, 2)}),
+        {"ZeroOverMixedPoles", Polynom{3.0, 1.0}, rootList({Root(-1.0), Root(-2.0, 2)}),
          [](double t) { return 2 * exp(-t) - 2 * exp(-2 * t) - t * exp(-2 * t); }},
         // The response of 1 / (s + 1) to the input e^-t: both lists bring the pole -1.
-        {"InputWithTheCircuitsPole", Polynom(1.0), listOf({Root(-1.0), Root(-1.0)}),
+        {"InputWithTheCircuitsPole", Polynom(1.0), rootList({Root(-1.0), Root(-1.0)}),
          [](double t) { return t * exp(-t); }},
         {"InputWithAConjugatePole", Polynom(1.0),
-         listOf({Root(Complex(-1.0, 2.0)), Root(Complex(-1.0, -2.0))}),
+         rootList({Root(Complex(-1.0, 2.0)), Root(Complex(-1.0, -2.0))}),
          [](double t) { return exp(-t) * (sin(2 * t) - 2 * t * cos(2 * t)) / 16; }},
     };
 }
@@ -162,7 +159,7 @@ std::vector<ClosedForm> closedForms()
 
 TEST(PartFracFunc, ExpandsSimpleRealPoles)
 {
-    const PartFracFunc f = expansionOf(Polynom(1.0), listOf({Root(-1.0), Root(-2.0)}));
+    const PartFracFunc f = expansionOf(Polynom(1.0), rootList({Root(-1.0), Root(-2.0)}));
     ASSERT_EQ(f.terms().count(), 2);
     expectTerm(f.terms()[0], -1.0, 1, 1.0);
     expectTerm(f.terms()[1], -2.0, 1, -1.0);
@@ -172,19 +169,19 @@ TEST(PartFracFunc, ExpandsSimpleRealPoles)
 
 TEST(PartFracFunc, ExpandsARepeatedPoleHighestPowerFirst)
 {
-    const PartFracFunc f = expansionOf(Polynom(1.0), listOf({Root(-1.0, 2)}));
+    const PartFracFunc f = expansionOf(Polynom(1.0), rootList({Root(-1.0, 2)}));
     ASSERT_EQ(f.terms().count(), 2);
     expectTerm(f.terms()[0], -1.0, 2, 1.0);
     EXPECT_EQ(f.terms()[0].factorial(), 1.0);
     expectTerm(f.terms()[1], -1.0, 1, 0.0);
 
-    const PartFracFunc triple = expansionOf(Polynom(1.0), listOf({Root(-2.0, 4)}));
+    const PartFracFunc triple = expansionOf(Polynom(1.0), rootList({Root(-2.0, 4)}));
     EXPECT_EQ(triple.terms()[0].factorial(), 6.0);
 }
 
 TEST(PartFracFunc, KeepsValueAndAngleOfComplexResidues)
 {
-    const PartFracFunc sine = expansionOf(Polynom(1.0), listOf({Root(Complex(0.0, 1.0))}));
+    const PartFracFunc sine = expansionOf(Polynom(1.0), rootList({Root(Complex(0.0, 1.0))}));
     ASSERT_EQ(sine.terms().count(), 1);
     const PartFrac &term = sine.terms()[0];
     expectTerm(term, Complex(0.0, 1.0), 1, Complex(0.0, -0.5));
@@ -192,7 +189,7 @@ TEST(PartFracFunc, KeepsValueAndAngleOfComplexResidues)
     EXPECT_DOUBLE_EQ(term.value(), 0.5);
     EXPECT_DOUBLE_EQ(term.angle(), -std::numbers::pi / 2);
 
-    const PartFracFunc cosine = expansionOf(Polynom{0.0, 2.0}, listOf({Root(Complex(0.0, 1.0))}));
+    const PartFracFunc cosine = expansionOf(Polynom{0.0, 2.0}, rootList({Root(Complex(0.0, 1.0))}));
     EXPECT_EQ(cosine.terms()[0].residue(), Complex(1.0, 0.0));
     EXPECT_EQ(cosine.terms()[0].angle(), 0.0);
     EXPECT_DOUBLE_EQ(cosine.response(1.0), 2.0 * std::cos(1.0));
@@ -243,6 +240,38 @@ TEST(PartFracFunc, TermsSumBackToTheRatio)
             const TermSum sum = sumOfTerms(f, s);
             const Complex expected = ratioAt(n, poles, s);
             EXPECT_LE(std::abs(sum.value - expected), 1e-11 * sum.scale) << "trial " << trial;
+        }
+    }
+}
+
+// A numerator given by gain and zeros expands as its multiplied-out polynomial does, repeated
+// poles, complex zeros and a zero on a pole's neighbour included.
+TEST(PartFracFunc, FactoredNumeratorExpandsAsItsPolynomial)
+{
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> part(-4.0, 1.0);
+    for (int trial = 0; trial < 20; ++trial) {
+        FactPolynom poles;
+        for (int i = 0; i < 4; ++i)
+            poles.append(Root(Complex(part(random), i % 2 == 1 ? part(random) - 1.5 : 0.0),
+                              1 + (trial + i) % 3));
+        FactPolynom zeros;
+        zeros.append(Root(Complex(part(random), 0.0)));
+        zeros.append(Root(Complex(part(random), part(random) - 1.5)));
+        const double gain = part(random);
+        Polynom numerator(gain);
+        numerator.multiplyByRoots(zeros);
+        const PartFracFunc expanded = expansionOf(numerator, poles);
+        PartFracFunc factored;
+        factored.expand(Polynom(1.0), ScaledComplex(gain), zeros, poles);
+        ASSERT_EQ(factored.terms().count(), expanded.terms().count());
+        auto term = expanded.terms().begin();
+        for (const PartFrac &f : factored.terms()) {
+            EXPECT_EQ(f.pole().value(), term->pole().value());
+            EXPECT_EQ(f.power(), term->power());
+            EXPECT_LE(std::abs(f.residue() - term->residue()), 1e-12 * (1 + std::abs(f.residue())))
+                << "trial " << trial;
+            ++term;
         }
     }
 }
@@ -319,15 +348,15 @@ TEST(PartFracFunc, ResiduesStayFiniteWhenTheProductOfDistancesOverflows)
 TEST(PartFracFunc, LargestImaginaryPartTakesEitherSignOfPole)
 {
     const PartFracFunc f = expansionOf(
-        Polynom(1.0), listOf({Root(Complex(-1.0, -5.0)), Root(Complex(-2.0, 3.0)), Root(-4.0)}));
+        Polynom(1.0), rootList({Root(Complex(-1.0, -5.0)), Root(Complex(-2.0, 3.0)), Root(-4.0)}));
     EXPECT_EQ(f.largestImaginaryPart(), 5.0);
-    EXPECT_EQ(expansionOf(Polynom(1.0), listOf({Root(-1.0)})).largestImaginaryPart(), 0.0);
+    EXPECT_EQ(expansionOf(Polynom(1.0), rootList({Root(-1.0)})).largestImaginaryPart(), 0.0);
     EXPECT_EQ(PartFracFunc().largestImaginaryPart(), 0.0);
 }
 
 TEST(PartFracFunc, PolesWithoutMultiplicityContributeNothing)
 {
-    const PartFracFunc f = expansionOf(Polynom(1.0), listOf({Root(-1.0), Root(-3.0, 0)}));
+    const PartFracFunc f = expansionOf(Polynom(1.0), rootList({Root(-1.0), Root(-3.0, 0)}));
     ASSERT_EQ(f.terms().count(), 1);
     expectTerm(f.terms()[0], -1.0, 1, 1.0);
 }

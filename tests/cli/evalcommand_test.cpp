@@ -53,8 +53,7 @@ TEST(EvalCommand, EvaluatesTransferFunctionsBeforeThePlotsThatReadThemAndSaves)
     ASSERT_EQ(function.denominatorRoots().count(), 1);
     EXPECT_NEAR(function.denominatorRoots().roots()[0].value().real(), -1.0 / rcLowpassTau, 1e-8);
     // The Bode plot comes first on the sheet and still has the fresh ratio.
-    EXPECT_EQ(toolOf<BodePlot>(saved, 0).elements()[0].ratio.denominator(),
-              function.ratio().denominator());
+    EXPECT_EQ(toolOf<BodePlot>(saved, 0).elements()[0].ratio, function.factoredRatio());
     const TimePlot &plot = toolOf<TimePlot>(saved, 3);
     ASSERT_EQ(plot.outputSolutions().count(), 1);
     EXPECT_NEAR(plot.outputSolutions()[0]->value(rcLowpassTau), 1.0 - std::exp(-1.0), 1e-12);

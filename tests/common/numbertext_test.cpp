@@ -51,6 +51,21 @@ TEST(NumberText, FormatsLikePrintfGeneral)
     EXPECT_EQ(formatGeneral(0.0, 6), "0");
 }
 
+// Beyond the doubles the decade comes from the binary exponent; within them the text is the
+// plain one, so that texts of circuits that fit stay as they are.
+TEST(NumberText, FormatsScaledNumbersBeyondTheDoubles)
+{
+    EXPECT_EQ(formatGeneralScaled(1.5, 4000, 6), "1.97731e+1204");
+    EXPECT_EQ(formatGeneralScaled(1.5, 4000, 12), "1.97730614015e+1204");
+    EXPECT_EQ(formatGeneralScaled(-1.0, -4000, 6), "-7.58608e-1205");
+    EXPECT_EQ(formatGeneralScaled(0.75, 2, 6), "3");
+    EXPECT_EQ(formatGeneralScaled(-1.2345, 1000, 6), formatGeneral(std::ldexp(-1.2345, 1000), 6));
+    EXPECT_EQ(formatGeneralScaled(0.0, 5000, 6), "0");
+    // 0.99999999 × 2^4000 / 1.5 rounds up to the next decade.
+    EXPECT_EQ(formatGeneralScaled(1.5 * (10.0 / 1.97730614014641465) * 0.9999999, 4000, 6),
+              "1e+1205");
+}
+
 TEST(NumberText, FormatsLikePrintfExponent)
 {
     EXPECT_EQ(formatScientific(-1.5, 8), "-1.50000000e+00");

@@ -74,7 +74,7 @@ std::unique_ptr<BodePlot> plotOfRatio(const RatioFunc &ratio,
     auto plot = std::make_unique<BodePlot>();
     plot->place({0, 0}, {200, 150}, nullptr);
     BPElemParam element = elementShowing("T1", shown);
-    element.ratio = ratio;
+    element.ratio = FactoredRatio::fromCoefficients(ratio);
     plot->setElements(listOf({element}));
     return plot;
 }
@@ -298,7 +298,7 @@ TEST(BodeRecords, CurrentRecordsRoundTripAndClaimTheirLines)
     ASSERT_NE(nullptr, copy);
     ASSERT_EQ(2, copy->elements().count());
     const BPElemParam &first = copy->elements()[0];
-    EXPECT_EQ(plot->elements()[0].ratio.denominator(), first.ratio.denominator());
+    EXPECT_EQ(plot->elements()[0].ratio, first.ratio);
     EXPECT_EQ(BPElemParam::OneToOne, first.magnitudeMode);
     EXPECT_EQ(BPElemParam::Degrees, first.phaseMode);
     for (const BodeLineKind kind : bodeLineKinds) {
@@ -339,7 +339,7 @@ TEST(BodeRecords, FirstRecordsKeepDefaults)
     ASSERT_EQ(1, read.elements().count());
     const BPElemParam &first = read.elements()[0];
     EXPECT_EQ(labelUnit("T3"), first.name);
-    EXPECT_EQ(ratio.denominator(), first.ratio.denominator());
+    EXPECT_EQ(FactoredRatio::fromCoefficients(ratio), first.ratio);
     EXPECT_EQ(BPElemParam::TwentyLog, first.magnitudeMode);
     EXPECT_EQ(BPElemParam::Radians, first.phaseMode);
     EXPECT_FALSE(first.hasShownLine());
@@ -402,13 +402,13 @@ TEST(BodePlotDialog, RowsLineEditsAndOk)
     ASSERT_EQ(2, plot.elements().count());
     EXPECT_EQ(labelUnit("T1"), plot.elements()[0].name);
     EXPECT_EQ(labelUnit("T2"), plot.elements()[1].name);
-    EXPECT_EQ(t1.ratio().denominator(), plot.elements()[0].ratio.denominator());
+    EXPECT_EQ(t1.factoredRatio(), plot.elements()[0].ratio);
     // 201 columns over 4 decades: 51 samples a decade.
     EXPECT_EQ(204, plot.elements()[0].line(BodeLineKind::Phase).curve().points().count());
 
     t1.setName(labelUnit("T1b"));
     plot.update();
-    EXPECT_EQ(t1.ratio().denominator(), plot.elements()[0].ratio.denominator());
+    EXPECT_EQ(t1.factoredRatio(), plot.elements()[0].ratio);
     const BodePlotDialogData renamed = BodePlotDialogData::from(plot);
     EXPECT_EQ(labelUnit("T1b"), renamed.rows[0].name);
     EXPECT_FALSE(renamed.rows[0].hasShownLine());

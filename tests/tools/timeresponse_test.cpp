@@ -1,5 +1,8 @@
 #include "toolstestsupport.h"
 
+#include <algebra/factoredratio.h>
+#include <algebra/ratiofunc.h>
+
 #include <tools/compndsig.h>
 #include <tools/filtsigterm.h>
 #include <tools/impulse.h>
@@ -34,7 +37,10 @@ CompndSig step(double start, double k = 1.0)
 
 std::unique_ptr<SigSolution> responseOf(const Signal &signal, const TransferFunction &h)
 {
-    return signal.makeResponse(h.numerator, h.poles);
+    const FactoredRatio numerator
+        = FactoredRatio::fromCoefficients(RatioFunc(h.numerator, Polynom(1.0)));
+    return signal.makeResponse(
+        FactoredRatio(Polynom(0.0), numerator.gain(), numerator.zeros(), h.poles));
 }
 
 std::unique_ptr<SigSolution> responseOf(const std::unique_ptr<Signal> &signal,

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <numbers>
 
 namespace {
@@ -102,7 +103,7 @@ TEST_P(EvaluatedCircuit, MatchesTheClosedFormInEveryForm)
     const Complex gain = ratio.numerator().coefficient(ratio.numerator().degree());
     for (const Complex s : {Complex(0, 300), Complex(-200, 5000), Complex(0, 2e4)}) {
         expectNear(GetParam().expected(s), tool.improperTerms().evaluate(s) + ratio.evaluate(s));
-        expectNear(GetParam().expected(s), tool.wholeRatio().evaluate(s));
+        expectNear(GetParam().expected(s), tool.factoredRatio().evaluate(s));
         expectNear(ratio.evaluate(s), rootFormAt(tool, s, gain.real()));
         if (ratio.numerator().degree() < ratio.denominator().degree())
             expectNear(ratio.evaluate(s), partialFractionsAt(tool.partialFractions(), s));
@@ -126,11 +127,30 @@ class LadderPoles : public TransFuncTest, public ::testing::WithParamInterface<i
 {
 };
 
+// The ladder's transfer function by its chain matrix, independent of any root: each section
+// is [1 R; 0 1]·[1 0; sC 1], and the open end gives H = 1 / A.
+Complex ladderByChainMatrix(int sections, Complex s)
+{
+    using Wide = std::complex<long double>;
+    const Wide r = 1e3L, sc = Wide(s) * 100e-12L;
+    Wide a = 1.0L, b = 0.0L, c = 0.0L, d = 1.0L;
+    for (int i = 0; i < sections; ++i) {
+        b += a * r;
+        d += c * r;
+        a += b * sc;
+        c += d * sc;
+    }
+    const Wide h = 1.0L / a;
+    return {static_cast<double>(h.real()), static_cast<double>(h.imag())};
+}
+
 // Forty poles between 10^5 and 4·10^7 rad/s: the tool factors the exact denominator, so every
 // pole is right to the last digits and the gain gives H(0) = 1. Fifty make a constant term
-// near 10^350, which the double form of the tool cannot hold; it says so, and the poles are
-// still right. A hundred poles need coefficients right to 10^-93, beyond the fewest significand
-// bytes a user can set (25, 10^-60): the compile raises the precision for such an order.
+// near 10^350 that no double holds: the tool keeps its ratio in s / 2^e and still answers in
+// s, its formula with decimal exponents beyond the doubles, its frequency response and its
+// residues right. A hundred poles need coefficients right to 10^-93, beyond the fewest
+// significand bytes a user can set (25, 10^-60): the compile raises the precision for such an
+// order.
 TEST_P(LadderPoles, FactorsALadderOfKiloohmsAndPicofarads)
 {
     const int sections = GetParam();
@@ -151,11 +171,45 @@ TEST_P(LadderPoles, FactorsALadderOfKiloohmsAndPicofarads)
     for (std::size_t i = 0; i < poles.size(); ++i)
         EXPECT_NEAR(poles[i] / expected[i], 1.0, 1e-13) << i;
     EXPECT_LT(tool.denominatorRootAccuracy(), 1e-14);
-    EXPECT_EQ(tool.exceedsDoubleRange(), sections > 40);
-    if (sections <= 40) {
-        const RatioFunc &ratio = tool.ratio();
-        expectNear(1.0, ratio.numerator().evaluate(0.0) / ratio.denominator().evaluate(0.0), 1e-12);
+    EXPECT_FALSE(tool.exceedsDoubleRange());
+    EXPECT_EQ(tool.scaleExponent() != 0, sections > 40);
+
+    const FactoredRatio h = tool.factoredRatio();
+    for (const double omega : {0.0, 1e5, 1e6, 1e7, 4e7, 1e8}) {
+        const Complex reference = ladderByChainMatrix(sections, {0.0, omega});
+        EXPECT_NEAR(std::abs(h.evaluate({0.0, omega}) / reference - 1.0), 0.0, 1e-9) << omega;
     }
+    // The residues against those of the closed-form poles: r_k = Π (-p_j) / Π_(j≠k) (p_k - p_j).
+    std::map<double, double> residues;
+    for (const PartFrac &term : tool.partialFractions().terms())
+        residues[term.pole().value().real()] = term.residue().real();
+    ASSERT_EQ(residues.size(), expected.size());
+    auto term = residues.begin();
+    for (std::size_t k = 0; k < expected.size(); ++k, ++term) {
+        long double r = -static_cast<long double>(expected[k]);
+        for (std::size_t j = 0; j < expected.size(); ++j) {
+            if (j != k)
+                r *= -static_cast<long double>(expected[j])
+                     / (static_cast<long double>(expected[k]) - expected[j]);
+        }
+        EXPECT_NEAR(term->second / static_cast<double>(r), 1.0, 1e-9) << k;
+    }
+    // H(0) = 1: the numerator's constant is the denominator's, written alike.
+    const std::string formula = tool.formulaText(TransFunc::TextSyntax::PowerCaret);
+    const std::size_t open = formula.find("( ") + 2;
+    const std::size_t constant = formula.find(" )/( ");
+    ASSERT_NE(constant, std::string::npos);
+    const std::string numerator = formula.substr(open, constant - open);
+    EXPECT_EQ(formula.substr(constant + 5, numerator.size() + 3), numerator + " + ");
+    long double logConstant = 0.0L;
+    for (const double p : expected)
+        logConstant += std::log10(-static_cast<long double>(p));
+    EXPECT_NEAR(std::log10(std::stold(numerator)), logConstant, 1e-5);
+
+    const auto copy = roundTrip(tool);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->scaleExponent(), tool.scaleExponent());
+    EXPECT_EQ(copy->formulaText(TransFunc::TextSyntax::PowerCaret), formula);
 }
 
 INSTANTIATE_TEST_SUITE_P(TransFunc, LadderPoles, ::testing::Values(40, 50, 100));
@@ -254,7 +308,7 @@ TEST_F(TransFuncTest, DividesOnlyWhenTheTrueNumeratorDegreeIsHigher)
     improper.setRatio(TransRatioFunc({transDouble(0.0), transDouble(0.0), transDouble(1.0)},
                                      {transDouble(1.0), transDouble(1.0), transDouble(0.0)}));
     EXPECT_TRUE(improper.hasImproperTerms());
-    expectNear(Complex(4.0 / 3.0), improper.wholeRatio().evaluate(2.0), 1e-12);
+    expectNear(Complex(4.0 / 3.0), improper.factoredRatio().evaluate(2.0), 1e-12);
     EXPECT_LT(improper.ratio().numerator().degree(), improper.ratio().denominator().degree());
 }
 
@@ -354,6 +408,38 @@ TEST_F(TransFuncTest, OlderRecordsReadAsEvaluatedNow)
     }
 }
 
+// Version 3 holds its ratio in s itself: it reads unscaled.
+TEST_F(TransFuncTest, VersionThreeRecordsReadUnscaled)
+{
+    FactPolynom poles;
+    poles.append(Root(-2.0));
+    const OldRecord old("TransFunc", 3, [&](opstream &os) {
+        os.writeBaseOf<CircTool>(TransFunc());
+        os.writeObject(VString("Vout"));
+        os.writeObject(labelUnit("V1"));
+        os.writeBool32(true);
+        os.writeBool32(true);
+        os.writePointer(nullptr);
+        const RatioFunc ratio(Polynom(4.0), Polynom{2.0, 1.0});
+        os.writePointer(&ratio);
+        os.writePointer(nullptr);
+        os.writePointer(&poles);
+        os.writePointer(nullptr);
+        os.writePointer(nullptr);
+        os.writeDouble(0.0);
+        os.writeDouble(1e-16);
+        os.writeBool32(true);
+        os.writeWord32(0);
+        os.writeWord32(0);
+        os.writePointer(nullptr);
+    });
+    TransFunc tool;
+    ASSERT_TRUE(readOldRecord(old, tool));
+    EXPECT_EQ(0, tool.scaleExponent());
+    expectNear(Complex(2.0), tool.factoredRatio().evaluate(0.0), 1e-15);
+    EXPECT_EQ(" = ( 4 )/( 2 + 1*s )", tool.formulaText(TransFunc::TextSyntax::PowerStars));
+}
+
 namespace {
 
 // The product of the factors (s + a) over the given a, exactly.
@@ -407,7 +493,7 @@ TEST_F(TransFuncTest, KeepsAZeroAtTheOriginBesideAVerySlowPole)
     EXPECT_EQ(4, tool.denominatorRoots().count());
     const Complex s(0, 1e-6);
     expectNear(s * (s + 1.0) / ((s + 5.1e-7) * (s + 2.0) * (s + 3.0) * (s + 4.0)),
-               tool.wholeRatio().evaluate(s));
+               tool.factoredRatio().evaluate(s));
 }
 
 // A factor s + 1/3, rounded at the work precision, that the numerator and the denominator were
@@ -455,7 +541,7 @@ TEST_F(TransFuncTest, TwinTNotchCancelsItsCommonFactor)
     EXPECT_NEAR(-1e4 * (2 + std::sqrt(3.0)), tool.denominatorRoots().roots()[1].value().real(),
                 1e-7);
     for (const Complex s : {Complex(0, 1e3), Complex(0, 1e4), Complex(-500, 2e4)})
-        expectNear((s * s + 1e8) / (s * s + 4e4 * s + 1e8), tool.wholeRatio().evaluate(s));
+        expectNear((s * s + 1e8) / (s * s + 4e4 * s + 1e8), tool.factoredRatio().evaluate(s));
     // The notch's zeros lie on the imaginary axis: the formula has no s term at all, not the
     // rounding of one (-5.7e-18 s).
     EXPECT_EQ(tool.ratio().numerator().coefficient(1), Complex(0.0));
