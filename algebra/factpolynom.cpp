@@ -105,12 +105,6 @@ TransPolynom derivative(const TransPolynom &p)
     return result;
 }
 
-// The degree a root stands for: 2 for a complex one (the pair).
-int degreeOf(const Root &root)
-{
-    return (root.isReal() ? 1 : 2) * root.multiplicity();
-}
-
 // Roots of a cluster lie this close to each other, relative to their size. The Aberth iteration
 // on exact values brings the copies of a multiple root together to far below the doubles' last
 // place (to the square root of the work precision for a double root), whereas two distinct
@@ -193,8 +187,14 @@ FactPolynom::FactorStatus FactPolynom::factor(const Polynom &p, double &accuracy
     return status;
 }
 
-// Multiplies every root by 2^binaryExponent (the roots at 0 stay); the order by real parts is
-// kept.
+int FactPolynom::degree() const
+{
+    int sum = 0;
+    for (const Root &root : m_roots)
+        sum += root.degree();
+    return sum;
+}
+
 void FactPolynom::scaleRoots(int binaryExponent)
 {
     for (Root &root : m_roots) {
@@ -314,7 +314,7 @@ void FactPolynom::mergeMultipleRoots(const TransPolynom &q)
         if (first == Complex())
             continue;
         std::vector<int> members{i};
-        int degree = degreeOf(m_roots[i]);
+        int degree = m_roots[i].degree();
         bool allComplex = !m_roots[i].isReal();
         Complex sum = first;
         for (int j = i + 1; j <= m_roots.upperIndex(); ++j) {
@@ -322,7 +322,7 @@ void FactPolynom::mergeMultipleRoots(const TransPolynom &q)
             if (!isNear(z, first))
                 continue;
             members.push_back(j);
-            degree += degreeOf(m_roots[j]);
+            degree += m_roots[j].degree();
             allComplex = allComplex && !m_roots[j].isReal();
             sum += std::imag(z) * std::imag(first) < 0.0 ? std::conj(z) : z;
         }

@@ -32,6 +32,11 @@ public:
     int count() const { return m_roots.count(); }
     void append(const Root &root) { m_roots.append(root); }
     void clear() { m_roots.clear(); }
+    // The degree of the polynomial of the roots.
+    int degree() const;
+    // Multiplies every root by 2^binaryExponent, exactly (the roots at 0 stay); the order by
+    // real parts is kept.
+    void scaleRoots(int binaryExponent);
     // The same roots with the same multiplicities in the same order.
     bool operator==(const FactPolynom &other) const;
 
@@ -80,7 +85,6 @@ private:
                               const std::vector<double> &steps);
     FactorStatus finishSearch(double &accuracy);
     void mergeMultipleRoots(const TransPolynom &q);
-    void scaleRoots(int binaryExponent);
     void solveDirectly(const Polynom &r, const PolynomialValues *refineAgainst, double &accuracy);
     void sortByRealPartDescending();
 

@@ -28,6 +28,9 @@ public:
     void setMultiplicity(int multiplicity);
 
     bool isReal() const { return m_value.imag() == 0.0; }
+    // The degree of the factor the root stands for: twice its multiplicity for a complex root,
+    // which stands for its conjugate pair.
+    int degree() const { return (isReal() ? 1 : 2) * m_multiplicity; }
 
     // Whether this root and the value b are the same root within the tolerances used to cancel
     // poles against zeros: 1 % of the larger magnitude of the part that dominates, 0.001 absolute

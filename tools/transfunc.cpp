@@ -46,21 +46,11 @@ std::int64_t readTime(ipstream &is)
     return static_cast<std::int64_t>(low | (high << 32));
 }
 
-// The degree of the polynomial of the roots: a complex root stands for its conjugate pair.
-int rootDegree(const FactPolynom &roots)
-{
-    int degree = 0;
-    for (const Root &root : roots.roots())
-        degree += root.multiplicity() * (root.isReal() ? 1 : 2);
-    return degree;
-}
-
 // The roots times 2^e, exactly.
 FactPolynom scaledRoots(const FactPolynom &roots, int e)
 {
     FactPolynom scaled = roots;
-    for (Root &root : scaled.roots())
-        root.setValue({std::ldexp(root.value().real(), e), std::ldexp(root.value().imag(), e)});
+    scaled.scaleRoots(e);
     return scaled;
 }
 
@@ -76,7 +66,7 @@ int meanRootExponent(const FactPolynom &poles, const FactPolynom &zeros)
             const double modulus = std::abs(root.value());
             if (modulus == 0.0 || !std::isfinite(modulus))
                 continue;
-            const int weight = root.multiplicity() * (root.isReal() ? 1 : 2);
+            const int weight = root.degree();
             logSum += weight * std::log2(modulus);
             count += weight;
         }
@@ -241,7 +231,7 @@ void TransFunc::rebuildRatio(const ScaledComplex &gain, int scaleExponent)
     rebuiltNumerator.multiplyByRoots(scaledRoots(*m_numeratorRoots, -scaleExponent));
     ScaledComplex scaledGain = gain;
     scaledGain.scaleByPowerOfTwo(static_cast<long long>(scaleExponent)
-                                 * (rebuiltNumerator.degree() - rootDegree(*m_denominatorRoots)));
+                                 * (m_numeratorRoots->degree() - m_denominatorRoots->degree()));
     rebuiltNumerator *= scaledGain.value().real();
     Polynom rebuiltDenominator(1.0);
     rebuiltDenominator.multiplyByRoots(scaledRoots(*m_denominatorRoots, -scaleExponent));
