@@ -1,6 +1,10 @@
 #include <algebra/exactquotient.h>
 
+#include <algebra/termbound.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -21,6 +25,43 @@ int trueDegree(const TransPolynom &p)
     }
     return -1;
 }
+
+// The part of a dividend's coefficient that the quotient found so far leaves. Where the true
+// part is zero (a quotient with a factor s, or a missing power) the rounded one is noise at the
+// last digits of the largest term; measured against that term it is told from a true small
+// coefficient and becomes zero, so that the quotient, a pivot of the elimination next, never
+// holds noise that a later division would take for a coefficient and divide by.
+class RemainderSum
+{
+public:
+    explicit RemainderSum(const transDouble &start)
+        : m_sum(start)
+        , m_largestPoint(start.isZero() ? noTerm : start.point())
+    {
+    }
+
+    void subtract(const transDouble &term)
+    {
+        if (term.isZero())
+            return;
+        m_largestPoint = std::max(m_largestPoint, term.point());
+        m_sum -= term;
+    }
+
+    transDouble value() const
+    {
+        const std::int32_t margin = transDouble::workPrecision() - TermBound::roundingGuardDigits;
+        if (m_sum.isZero() || m_sum.point() < m_largestPoint - margin)
+            return transDouble::zero();
+        return m_sum;
+    }
+
+private:
+    static constexpr std::int32_t noTerm = std::numeric_limits<std::int32_t>::min() / 2;
+
+    transDouble m_sum;
+    std::int32_t m_largestPoint;
+};
 
 } // namespace
 
@@ -44,17 +85,17 @@ TransPolynom exactQuotient(const TransPolynom &a, const TransPolynom &b)
 
     const transDouble lowInverse = bAt(0).reciprocal();
     for (int i = 0; i < lowCount; ++i) {
-        transDouble sum = aAt(i);
+        RemainderSum sum(aAt(i));
         for (int j = 1; j <= std::min(i, bDegree); ++j)
-            sum -= bAt(j) * quotient.coefficient(i - j);
-        quotient.coefficientAt(i) = sum * lowInverse;
+            sum.subtract(bAt(j) * quotient.coefficient(i - j));
+        quotient.coefficientAt(i) = sum.value() * lowInverse;
     }
     const transDouble highInverse = bAt(bDegree).reciprocal();
     for (int i = qDegree; i >= lowCount; --i) {
-        transDouble sum = aAt(i + bDegree);
+        RemainderSum sum(aAt(i + bDegree));
         for (int j = i + 1; j <= std::min(qDegree, i + bDegree); ++j)
-            sum -= quotient.coefficient(j) * bAt(i + bDegree - j);
-        quotient.coefficientAt(i) = sum * highInverse;
+            sum.subtract(quotient.coefficient(j) * bAt(i + bDegree - j));
+        quotient.coefficientAt(i) = sum.value() * highInverse;
     }
     return quotient;
 }

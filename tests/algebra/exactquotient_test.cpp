@@ -58,3 +58,27 @@ TEST(ExactQuotient, ZeroDivisorOrLowerDegreeDividendGivesZero)
     EXPECT_TRUE(exactQuotient(a, TransPolynom{transDouble(0.0)}).isZero());
     EXPECT_TRUE(exactQuotient(TransPolynom{transDouble(4.0)}, a).isZero());
 }
+
+// A dividend's coefficient that the quotient leaves at zero, but for rounding in its last
+// digits, gives a zero coefficient of the quotient, not that rounding divided out: a pivot
+// with a noise coefficient in place of a factor s made the elimination divide by the noise.
+// A true small coefficient, far above the rounding, stays.
+TEST(ExactQuotient, RoundingLeftOverFromCancellingTermsGivesZeroCoefficients)
+{
+    const transDouble::PrecisionGuard guard;
+    transDouble::setWorkPrecision(50);
+    const TransPolynom b{transDouble(1.0 / 3.0), transDouble(1.0 / 7.0)};
+    const transDouble noise(1e-110);
+    for (const bool trueSmallCoefficient : {false, true}) {
+        const transDouble middle = trueSmallCoefficient ? transDouble(1e-60) : transDouble(0.0);
+        const TransPolynom q{transDouble(1.0 / 11.0), middle, transDouble(1.0 / 13.0)};
+        TransPolynom a = q * b;
+        a.coefficientAt(1) += a.coefficient(1) * noise;
+        const TransPolynom quotient = exactQuotient(a, b);
+        ASSERT_EQ(quotient.degree(), 2);
+        if (trueSmallCoefficient)
+            EXPECT_LT(relativeError(quotient.coefficient(1), middle), 1e-50);
+        else
+            EXPECT_TRUE(quotient.coefficient(1).isZero()) << quotient.coefficient(1).toDouble();
+    }
+}
