@@ -17,11 +17,12 @@ class TransPolynom;
 // multi-precision for exact coefficients), so the roots are those of the exact polynomial.
 namespace AberthIteration {
 
-// n start points for the monic q of degree n ≥ 1 with q(0) ≠ 0: for every edge of the upper
-// convex hull of the points (k, log |q_k|), as many points as the edge spans on the circle of the
-// radius the edge's slope gives, turned by an angle of no symmetry so that a conjugate pair of
-// start points never has to become two real roots.
-std::vector<std::complex<double>> startPoints(const TransPolynom &q);
+// n start points for the monic q of degree n ≥ 1 with q(0) ≠ 0, on the circles of the Newton
+// polygon of the polynomial whose roots are powers of those of q (by root squaring), so that
+// roots of nearly one size start apart: a lone root of its size on the real axis, the roots that
+// share a size spread around their circle.
+std::vector<std::complex<double>> startPoints(const TransPolynom &q,
+                                              const PolynomialValues &values);
 
 // Iterates on every root of roots (all deg q of them, conjugates separately) until its step is
 // within a few units of the last place, or the sweeps run out; a root whose step is no longer

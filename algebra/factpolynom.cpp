@@ -238,8 +238,9 @@ FactPolynom::FactorStatus FactPolynom::searchExactRoots(const TransPolynom &q, d
         accuracy = ComplexArith::epsilon;
         return finishSearch(accuracy);
     }
-    std::vector<Complex> roots = AberthIteration::startPoints(q);
-    const std::vector<double> steps = AberthIteration::refine(TransPolynomValues(q), roots);
+    const TransPolynomValues values(q);
+    std::vector<Complex> roots = AberthIteration::startPoints(q, values);
+    const std::vector<double> steps = AberthIteration::refine(values, roots);
     for (const double step : steps)
         accuracy = worseAccuracy(accuracy, step);
     appendConjugatePairs(roots, steps);
@@ -249,7 +250,8 @@ FactPolynom::FactorStatus FactPolynom::searchExactRoots(const TransPolynom &q, d
 
 // The roots of a real polynomial, each found on its own, as Roots: one whose imaginary part is
 // within its own accuracy (and a few units of the last place) of 0 is real, the others are
-// paired with their conjugates, the pair standing as the mean of the two. Should the two
+// paired with their conjugates, the pair standing as the mean of the two (on the imaginary axis
+// when its real part is within their accuracy of 0). Should the two
 // half-planes hold different counts (a root stopped before it converged), the nearly real ones of
 // the larger side count as real until they balance.
 void FactPolynom::appendConjugatePairs(const std::vector<Complex> &roots,
@@ -259,6 +261,7 @@ void FactPolynom::appendConjugatePairs(const std::vector<Complex> &roots,
     {
         Complex value;
         double flatness;
+        double tolerance;
     };
     std::vector<Candidate> upper, lower;
     for (std::size_t k = 0; k < roots.size(); ++k) {
@@ -269,7 +272,7 @@ void FactPolynom::appendConjugatePairs(const std::vector<Complex> &roots,
             m_roots.append(Root(Complex(z.real()), 1));
             continue;
         }
-        (z.imag() > 0.0 ? upper : lower).push_back({z, std::abs(z.imag()) / size});
+        (z.imag() > 0.0 ? upper : lower).push_back({z, std::abs(z.imag()) / size, tolerance});
     }
     auto byFlatness
         = [](const Candidate &a, const Candidate &b) { return a.flatness < b.flatness; };
@@ -298,7 +301,10 @@ void FactPolynom::appendConjugatePairs(const std::vector<Complex> &roots,
                 nearest = j;
         }
         used[nearest] = true;
-        m_roots.append(Root((z.value + std::conj(lower[nearest].value)) / 2.0, 1));
+        Complex pair = (z.value + std::conj(lower[nearest].value)) / 2.0;
+        if (!(std::abs(pair.real()) > std::max(z.tolerance, lower[nearest].tolerance)))
+            pair.real(0.0);
+        m_roots.append(Root(pair, 1));
     }
 }
 
