@@ -100,6 +100,13 @@ void BM_MeshTransferFunction(benchmark::State &state)
     const int size = static_cast<int>(state.range(0));
     evaluate(state, meshNetlist(size), "Vm" + std::to_string(size * size - 1));
 }
-BENCHMARK(BM_MeshTransferFunction)->Arg(4)->Arg(6)->Arg(7)->Arg(8)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MeshTransferFunction)
+    ->Arg(4)
+    ->Arg(6)
+    ->Arg(7)
+    ->Arg(8)
+    ->Arg(9)
+    ->Arg(10)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

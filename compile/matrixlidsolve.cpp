@@ -146,6 +146,10 @@ bool MatrixLid::hasPossibleDegrees(const Matrix &solved) const
     return true;
 }
 
+// Solved at two precisions, an entry may come out as the same ratio with numerator and
+// denominator both multiplied by one constant (pivots chosen in another order give the opposite
+// sign): the lower solution's entry is brought to the higher one's scale by the ratio of the
+// denominators' top coefficients before the coefficients are compared.
 bool MatrixLid::solutionsAgree(const Matrix &lower, const Matrix &higher) const
 {
     const double digits = transDouble::workPrecision() / 8.0;
@@ -153,8 +157,18 @@ bool MatrixLid::solutionsAgree(const Matrix &lower, const Matrix &higher) const
         for (int s = nodeCount() + dependentCount(); s < columnCount(); ++s) {
             const TransRatioFunc &a = lower.entry(i, s);
             const TransRatioFunc &b = higher.entry(i, s);
-            if (!agree(a.numerator(), b.numerator(), digits)
-                || !agree(a.denominator(), b.denominator(), digits))
+            TransPolynom aDenominator = a.denominator();
+            TransPolynom bDenominator = b.denominator();
+            aDenominator.strip();
+            bDenominator.strip();
+            if (aDenominator.isZero() != bDenominator.isZero())
+                return false;
+            if (aDenominator.isZero())
+                continue;
+            const TransPolynom scale{bDenominator.highestCoefficient()
+                                     / aDenominator.highestCoefficient()};
+            if (!agree(scale * a.numerator(), b.numerator(), digits)
+                || !agree(scale * aDenominator, bDenominator, digits))
                 return false;
         }
     }
