@@ -105,7 +105,7 @@ bool isProgramSyntax(Syntax syntax)
 
 std::string programFormulaText(std::string_view name, const Coefficients &numerator,
                                const Coefficients &denominator, Syntax syntax,
-                               const ExportNumberFormat &number)
+                               const ExportNumberFormat &number, int scaleExponent)
 {
     if (syntax == Syntax::Latex)
         return latexName(name) + " = \\frac{" + latexRow(numerator, number) + "}{"
@@ -113,13 +113,24 @@ std::string programFormulaText(std::string_view name, const Coefficients &numera
     const std::string h = identifier(name);
     const std::string num = descendingList(numerator, syntax, number);
     const std::string den = descendingList(denominator, syntax, number);
-    if (syntax == Syntax::Matlab)
-        return h + " = tf(" + num + ", " + den + ");";
-    return "import numpy as np\n"
-           "from scipy import signal\n"
-           "\n"
-           "# The coefficients of "
-           + h + "(s), highest power of s first\n" + h + "_num = np.array(" + num + ")\n" + h
-           + "_den = np.array(" + den + ")\n" + h + " = signal.TransferFunction(" + h + "_num, " + h
-           + "_den)\n";
+    const std::string exponent = std::to_string(scaleExponent);
+    if (syntax == Syntax::Matlab) {
+        if (scaleExponent == 0)
+            return h + " = tf(" + num + ", " + den + ");";
+        return "% " + h + "(s) is " + h + "_scaled(s / w0): its coefficients in s pass the range "
+               + "of doubles\nw0 = 2^" + exponent + ";\n" + h + "_scaled = tf(" + num + ", " + den
+               + ");";
+    }
+    std::string text = "import numpy as np\n"
+                       "from scipy import signal\n"
+                       "\n";
+    if (scaleExponent == 0)
+        return text + "# The coefficients of " + h + "(s), highest power of s first\n" + h
+               + "_num = np.array(" + num + ")\n" + h + "_den = np.array(" + den + ")\n" + h
+               + " = signal.TransferFunction(" + h + "_num, " + h + "_den)\n";
+    return text + "# " + h + "(s) is " + h + "_scaled(s / w0): its coefficients in s pass the "
+           + "range of floating-point numbers.\n# The coefficients of " + h
+           + "_scaled, highest power first\nw0 = 2.0 ** " + exponent + "\n" + h + "_num = np.array("
+           + num + ")\n" + h + "_den = np.array(" + den + ")\n" + h
+           + "_scaled = signal.TransferFunction(" + h + "_num, " + h + "_den)\n";
 }

@@ -21,6 +21,13 @@ bool isProgramSyntax(TransFunc::TextSyntax syntax);
 // The name becomes an identifier of the language (letters, digits and underscores, "H" when
 // it is empty); a coefficient that is no finite number is written as the language names it.
 // The coefficients run from power 0 up.
+//
+// A non-zero scaleExponent says that the coefficients are those of the ratio in
+// s' = s / w0, w0 = 2^scaleExponent, because those in s pass the range of doubles (which
+// Python and MATLAB would read as infinities): their texts then define w0 and the system in s',
+// named with "_scaled", so that H(s) is that system at s / w0. LaTeX always takes the
+// coefficients in s, written with decimal exponents of any size.
 std::string programFormulaText(std::string_view name, const std::vector<ScaledComplex> &numerator,
                                const std::vector<ScaledComplex> &denominator,
-                               TransFunc::TextSyntax syntax, const ExportNumberFormat &number);
+                               TransFunc::TextSyntax syntax, const ExportNumberFormat &number,
+                               int scaleExponent = 0);

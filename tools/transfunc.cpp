@@ -57,6 +57,15 @@ FactPolynom scaledRoots(const FactPolynom &roots, int e)
 // The exponent of the power of two nearest the geometric mean of the moduli of the non-zero
 // poles (of the zeros when there are none): in s / 2^e the roots spread on both sides of 1, so
 // that the coefficients, the products of the roots, stay as small as the spread allows.
+// The coefficients of a polynomial of the ratio as they stand, in s' = s / 2^e.
+std::vector<ScaledComplex> scaledCoefficients(const Polynom &p)
+{
+    std::vector<ScaledComplex> coefficients;
+    for (int i = 0; i <= p.degree(); ++i)
+        coefficients.emplace_back(p.coefficient(i));
+    return coefficients;
+}
+
 int meanRootExponent(const FactPolynom &poles, const FactPolynom &zeros)
 {
     for (const FactPolynom *roots : {&poles, &zeros}) {
@@ -338,9 +347,14 @@ std::string TransFunc::termsText(const std::vector<ScaledComplex> &coefficients,
 
 std::string TransFunc::formulaText(TextSyntax syntax, const ExportNumberFormat &number) const
 {
-    if (isProgramSyntax(syntax))
-        return programFormulaText(name().view(), userCoefficients(m_ratio->numerator()),
-                                  userCoefficients(m_ratio->denominator()), syntax, number);
+    if (isProgramSyntax(syntax)) {
+        if (syntax == TextSyntax::Latex || m_scaleExponent == 0)
+            return programFormulaText(name().view(), userCoefficients(m_ratio->numerator()),
+                                      userCoefficients(m_ratio->denominator()), syntax, number);
+        return programFormulaText(name().view(), scaledCoefficients(m_ratio->numerator()),
+                                  scaledCoefficients(m_ratio->denominator()), syntax, number,
+                                  m_scaleExponent);
+    }
     return std::string(name().view()) + " = ( "
            + termsText(userCoefficients(m_ratio->numerator()), syntax, number) + " )/( "
            + termsText(userCoefficients(m_ratio->denominator()), syntax, number) + " )";

@@ -206,6 +206,26 @@ TEST_P(LadderPoles, FactorsALadderOfKiloohmsAndPicofarads)
         logConstant += std::log10(-static_cast<long double>(p));
     EXPECT_NEAR(std::log10(std::stold(numerator)), logConstant, 1e-5);
 
+    // Python and MATLAB read 1e+350 as infinity: beyond the doubles their texts hold the
+    // ratio in s' = s / w0, every number finite, and say so.
+    if (tool.scaleExponent() != 0) {
+        const std::string w0 = std::to_string(tool.scaleExponent());
+        const std::string matlab = tool.formulaText(TransFunc::TextSyntax::Matlab);
+        EXPECT_NE(matlab.find("\nw0 = 2^" + w0 + ";\n"), std::string::npos);
+        EXPECT_NE(matlab.find("_scaled = tf(["), std::string::npos);
+        const std::string python = tool.formulaText(TransFunc::TextSyntax::Python);
+        EXPECT_NE(python.find("\nw0 = 2.0 ** " + w0 + "\n"), std::string::npos);
+        EXPECT_NE(python.find("_scaled = signal.TransferFunction("), std::string::npos);
+        for (const std::string &text : {matlab, python}) {
+            for (std::size_t at = text.find_first_of("0123456789"); at != std::string::npos;
+                 at = text.find_first_of("0123456789", at)) {
+                std::size_t length = 0;
+                EXPECT_TRUE(std::isfinite(std::stod(text.substr(at), &length))) << text;
+                at += length;
+            }
+        }
+    }
+
     const auto copy = roundTrip(tool);
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->scaleExponent(), tool.scaleExponent());
