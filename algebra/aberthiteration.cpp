@@ -2,6 +2,7 @@
 
 #include <algebra/complexarith.h>
 #include <algebra/exactcomplex.h>
+#include <algebra/termbound.h>
 #include <algebra/transpolynom.h>
 
 #include <algorithm>
@@ -37,9 +38,6 @@ constexpr double realStartTilt = 1e-4;
 // Root squaring runs at the work precision up to this many digits, within the longest factor
 // of a multiplication.
 constexpr std::uint16_t longestSquaringPrecision = 1024;
-// A squared coefficient that cancels to within this many digits of the rounding of its largest
-// term is unknown.
-constexpr int cancellationGuardDigits = 8;
 
 struct HullPoint
 {
@@ -72,12 +70,11 @@ std::vector<HullPoint> upperHull(const std::vector<transDouble> &c)
 
 // One root-squaring step (Dandelin–Graeffe): the coefficients, up to sign, of the polynomial
 // whose roots are the squares of the roots of a, b_j = Σ_i (-1)^i a_i a_(2j-i). Nothing when a
-// coefficient cancels to within a few digits of the rounding of its largest term: its size is
+// coefficient cancels to the rounding of its largest term (TermBound's measure): its size is
 // then unknown, and the squaring has gone as far as the precision carries it.
 std::optional<std::vector<transDouble>> squaredRoots(const std::vector<transDouble> &a)
 {
     const int n = static_cast<int>(a.size()) - 1;
-    const int precision = transDouble::workPrecision();
     std::vector<transDouble> b(a.size());
     for (int j = 0; j <= n; ++j) {
         transDouble sum;
@@ -94,7 +91,7 @@ std::optional<std::vector<transDouble>> squaredRoots(const std::vector<transDoub
                 sum -= term;
         }
         if (largestPoint != std::numeric_limits<std::int32_t>::min()
-            && (sum.isZero() || sum.point() <= largestPoint - precision + cancellationGuardDigits))
+            && (sum.isZero() || TermBound::isRoundingNoise(sum, largestPoint)))
             return std::nullopt;
         b[static_cast<std::size_t>(j)] = sum;
     }

@@ -50,10 +50,7 @@ public:
 
     transDouble value() const
     {
-        const std::int32_t margin = transDouble::workPrecision() - TermBound::roundingGuardDigits;
-        if (m_sum.isZero() || m_sum.point() < m_largestPoint - margin)
-            return transDouble::zero();
-        return m_sum;
+        return TermBound::isRoundingNoise(m_sum, m_largestPoint) ? transDouble::zero() : m_sum;
     }
 
 private:

@@ -35,11 +35,6 @@ public:
     friend ScaledComplex toScaledComplex(const LimbFloat &re, const LimbFloat &im);
 
 private:
-    // The exponent of the top bit; only for a non-zero value.
-    std::int64_t topExponent() const
-    {
-        return m_exponent + 64 * static_cast<std::int64_t>(limbCount()) - 1;
-    }
     static int compareMagnitude(const LimbFloat &a, const LimbFloat &b);
     // Shifts the work limbs left until the top bit is set, clears the guard limb and sets the
     // exponent of the value that the limbs held with their lowest value limb at 2^exponent.

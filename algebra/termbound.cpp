@@ -54,6 +54,13 @@ bool TermBound::dropRoundingNoise(TransPolynom &value) const
     return dropBelow(value, transDouble::workPrecision() - roundingGuardDigits);
 }
 
+bool TermBound::isRoundingNoise(const transDouble &value, std::int32_t largestTermPoint)
+{
+    return !value.isZero()
+           && value.point()
+                  < largestTermPoint - (transDouble::workPrecision() - roundingGuardDigits);
+}
+
 bool TermBound::dropResidualNoise(TransPolynom &value) const
 {
     return dropBelow(value, transDouble::workPrecision() / 2);

@@ -33,6 +33,9 @@ public:
     // The same with a margin of half the work precision: for residuals of a division, which
     // carry the larger noise of a quotient computed in steps.
     bool dropResidualNoise(TransPolynom &value) const;
+    // Whether a non-zero value lies within the rounding of the largest term it was summed from
+    // (the point of that term given), by the same measure as dropRoundingNoise.
+    static bool isRoundingNoise(const transDouble &value, std::int32_t largestTermPoint);
 
 private:
     bool dropBelow(TransPolynom &value, std::int32_t margin) const;

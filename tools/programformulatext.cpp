@@ -121,16 +121,17 @@ std::string programFormulaText(std::string_view name, const Coefficients &numera
                + "of doubles\nw0 = 2^" + exponent + ";\n" + h + "_scaled = tf(" + num + ", " + den
                + ");";
     }
-    std::string text = "import numpy as np\n"
-                       "from scipy import signal\n"
-                       "\n";
+    const std::string arrays
+        = h + "_num = np.array(" + num + ")\n" + h + "_den = np.array(" + den + ")\n";
+    const std::string system = " = signal.TransferFunction(" + h + "_num, " + h + "_den)\n";
+    const std::string header = "import numpy as np\n"
+                               "from scipy import signal\n"
+                               "\n";
     if (scaleExponent == 0)
-        return text + "# The coefficients of " + h + "(s), highest power of s first\n" + h
-               + "_num = np.array(" + num + ")\n" + h + "_den = np.array(" + den + ")\n" + h
-               + " = signal.TransferFunction(" + h + "_num, " + h + "_den)\n";
-    return text + "# " + h + "(s) is " + h + "_scaled(s / w0): its coefficients in s pass the "
+        return header + "# The coefficients of " + h + "(s), highest power of s first\n" + arrays
+               + h + system;
+    return header + "# " + h + "(s) is " + h + "_scaled(s / w0): its coefficients in s pass the "
            + "range of floating-point numbers.\n# The coefficients of " + h
-           + "_scaled, highest power first\nw0 = 2.0 ** " + exponent + "\n" + h + "_num = np.array("
-           + num + ")\n" + h + "_den = np.array(" + den + ")\n" + h
-           + "_scaled = signal.TransferFunction(" + h + "_num, " + h + "_den)\n";
+           + "_scaled, highest power first\nw0 = 2.0 ** " + exponent + "\n" + arrays + h + "_scaled"
+           + system;
 }

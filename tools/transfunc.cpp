@@ -54,18 +54,20 @@ FactPolynom scaledRoots(const FactPolynom &roots, int e)
     return scaled;
 }
 
-// The exponent of the power of two nearest the geometric mean of the moduli of the non-zero
-// poles (of the zeros when there are none): in s / 2^e the roots spread on both sides of 1, so
-// that the coefficients, the products of the roots, stay as small as the spread allows.
-// The coefficients of a polynomial of the ratio as they stand, in s' = s / 2^e.
-std::vector<ScaledComplex> scaledCoefficients(const Polynom &p)
+// The coefficients c_i of p as scaled numbers c_i · 2^(e (degree - i)): those in s of a
+// polynomial of the ratio in s' = s / 2^e, made monic in s for the given degree; e = 0 takes
+// the coefficients in s' as they stand.
+std::vector<ScaledComplex> coefficientsScaled(const Polynom &p, int e, int degree)
 {
     std::vector<ScaledComplex> coefficients;
     for (int i = 0; i <= p.degree(); ++i)
-        coefficients.emplace_back(p.coefficient(i));
+        coefficients.emplace_back(p.coefficient(i), static_cast<long long>(e) * (degree - i));
     return coefficients;
 }
 
+// The exponent of the power of two nearest the geometric mean of the moduli of the non-zero
+// poles (of the zeros when there are none): in s / 2^e the roots spread on both sides of 1, so
+// that the coefficients, the products of the roots, stay as small as the spread allows.
 int meanRootExponent(const FactPolynom &poles, const FactPolynom &zeros)
 {
     for (const FactPolynom *roots : {&poles, &zeros}) {
@@ -279,12 +281,7 @@ ScaledComplex TransFunc::scaledGain() const
 
 std::vector<ScaledComplex> TransFunc::userCoefficients(const Polynom &p) const
 {
-    std::vector<ScaledComplex> coefficients;
-    const int degree = m_ratio->denominator().degree();
-    for (int i = 0; i <= p.degree(); ++i)
-        coefficients.emplace_back(p.coefficient(i),
-                                  static_cast<long long>(m_scaleExponent) * (degree - i));
-    return coefficients;
+    return coefficientsScaled(p, m_scaleExponent, m_ratio->denominator().degree());
 }
 
 bool TransFunc::exceedsDoubleRange() const
@@ -351,8 +348,8 @@ std::string TransFunc::formulaText(TextSyntax syntax, const ExportNumberFormat &
         if (syntax == TextSyntax::Latex || m_scaleExponent == 0)
             return programFormulaText(name().view(), userCoefficients(m_ratio->numerator()),
                                       userCoefficients(m_ratio->denominator()), syntax, number);
-        return programFormulaText(name().view(), scaledCoefficients(m_ratio->numerator()),
-                                  scaledCoefficients(m_ratio->denominator()), syntax, number,
+        return programFormulaText(name().view(), coefficientsScaled(m_ratio->numerator(), 0, 0),
+                                  coefficientsScaled(m_ratio->denominator(), 0, 0), syntax, number,
                                   m_scaleExponent);
     }
     return std::string(name().view()) + " = ( "
