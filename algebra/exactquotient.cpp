@@ -1,8 +1,10 @@
 #include <algebra/exactquotient.h>
 
+#include <algebra/exactcomplex.h>
 #include <algebra/termbound.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -62,8 +64,10 @@ private:
 
 } // namespace
 
-TransPolynom exactQuotient(const TransPolynom &a, const TransPolynom &b)
+TransPolynom exactQuotient(const TransPolynom &a, const TransPolynom &b, int *lostDigits)
 {
+    if (lostDigits)
+        *lostDigits = 0;
     TransPolynom quotient;
     const int shift = lowestNonZero(b);
     const int aTop = trueDegree(a);
@@ -81,18 +85,38 @@ TransPolynom exactQuotient(const TransPolynom &a, const TransPolynom &b)
     const int lowCount = (qDegree + 2) / 2;
 
     const transDouble lowInverse = bAt(0).reciprocal();
-    for (int i = 0; i < lowCount; ++i) {
+    const auto fromBelow = [&](int i) {
         RemainderSum sum(aAt(i));
         for (int j = 1; j <= std::min(i, bDegree); ++j)
             sum.subtract(bAt(j) * quotient.coefficient(i - j));
-        quotient.coefficientAt(i) = sum.value() * lowInverse;
-    }
+        return sum.value() * lowInverse;
+    };
+    for (int i = 0; i < lowCount; ++i)
+        quotient.coefficientAt(i) = fromBelow(i);
+    const bool checked = lostDigits && lowCount <= qDegree;
+    const transDouble lowerMeeting = checked ? fromBelow(lowCount) : transDouble::zero();
     const transDouble highInverse = bAt(bDegree).reciprocal();
     for (int i = qDegree; i >= lowCount; --i) {
         RemainderSum sum(aAt(i + bDegree));
         for (int j = i + 1; j <= std::min(qDegree, i + bDegree); ++j)
             sum.subtract(quotient.coefficient(j) * bAt(i + bDegree - j));
         quotient.coefficientAt(i) = sum.value() * highInverse;
+    }
+    if (checked) {
+        const transDouble &upperMeeting = quotient.coefficient(lowCount);
+        const transDouble difference = upperMeeting - lowerMeeting;
+        if (!difference.isZero()) {
+            // Measured against the coefficient, or where it is truly zero (one side took the
+            // other's rounding for noise) against the mean size of its neighbours.
+            double size = std::max(logBase256(upperMeeting), logBase256(lowerMeeting));
+            const transDouble &below = quotient.coefficient(lowCount - 1);
+            const transDouble &above = quotient.coefficient(lowCount + 1);
+            if (!below.isZero() && !above.isZero())
+                size = std::max(size, (logBase256(below) + logBase256(above)) / 2.0);
+            const double agreeing = size - logBase256(difference);
+            *lostDigits
+                = std::max(0, static_cast<int>(std::ceil(transDouble::workPrecision() - agreeing)));
+        }
     }
     return quotient;
 }

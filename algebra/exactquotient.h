@@ -8,4 +8,9 @@
 // against coefficients of its own size: a polynomial whose coefficients span many orders of
 // magnitude (the time constants of a long ladder) keeps its small ones, which a division from
 // the top alone would bury in rounding. Nothing is chopped. A zero divisor gives zero.
-TransPolynom exactQuotient(const TransPolynom &a, const TransPolynom &b);
+//
+// Given lostDigits, it also receives how many digits the quotient has lost: the first
+// coefficient of the upper half is found once more from below, and the two agree to the work
+// precision less the digits that the rounding of a (inexact as it comes from earlier steps) and
+// of both recurrences took, which is largest where they meet.
+TransPolynom exactQuotient(const TransPolynom &a, const TransPolynom &b, int *lostDigits = nullptr);

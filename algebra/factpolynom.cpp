@@ -111,6 +111,15 @@ TransPolynom derivative(const TransPolynom &p)
 // roots that close stay apart: a pole pair of a ladder 10^-4 apart is two poles.
 constexpr double clusterRadius = 1e-7;
 
+// The root near z of multiplicity m: common to q and its (m-1)-th derivative.
+std::optional<Complex> commonRootOfMultiplicity(const TransPolynom &q, Complex z, int m)
+{
+    TransPolynom slope = q;
+    for (int k = 1; k < m; ++k)
+        slope = derivative(slope);
+    return SharedRoot::commonRoot(q, slope, z, m);
+}
+
 bool isNear(Complex z, Complex centre)
 {
     const double reach = clusterRadius * ComplexArith::modulus(centre);
@@ -335,18 +344,26 @@ void FactPolynom::mergeMultipleRoots(const TransPolynom &q)
         if (degree < 2)
             continue;
         // Complex members stand for their pairs: a cluster of them is a multiple pair, one
-        // with a real member a multiple real root.
-        const int multiplicity = allComplex ? degree / 2 : degree;
+        // with a real member a multiple real root. A real root of even multiplicity may also be
+        // found as pairs a rounding apart from the axis: pairs that close to it are first
+        // tried as the real root.
         Complex centre = sum / static_cast<double>(members.size());
-        if (!allComplex)
-            centre = Complex(centre.real());
-        TransPolynom slope = q;
-        for (int k = 1; k < multiplicity; ++k)
-            slope = derivative(slope);
-        const std::optional<Complex> common = SharedRoot::commonRoot(q, slope, centre);
-        if (!common)
+        const bool nearAxis = allComplex && isNear(std::conj(centre), centre);
+        std::optional<Complex> common;
+        int multiplicity = degree;
+        if (!allComplex || nearAxis)
+            common = commonRootOfMultiplicity(q, Complex(centre.real()), degree);
+        if (common) {
+            centre = Complex(common->real());
+        } else if (allComplex) {
+            multiplicity = degree / 2;
+            common = commonRootOfMultiplicity(q, centre, multiplicity);
+            if (!common)
+                continue;
+            centre = *common;
+        } else {
             continue;
-        centre = allComplex ? *common : Complex(common->real());
+        }
         for (auto it = members.rbegin(); it != members.rend() - 1; ++it)
             m_roots.removeAt(*it);
         m_roots[i] = Root(centre, multiplicity);
@@ -426,8 +443,9 @@ void FactPolynom::cancelCommonRoots(FactPolynom &a, FactPolynom &b, FactPolynom 
                                     const TransPolynom &exactB)
 {
     cancelMatching(a, b, cancelledA, cancelledB, [&](const Root &x, const Root &y) {
-        return x.isSameRoot(y.value()) && SharedRoot::isCommonRoot(exactA, exactB, x.value())
-               && SharedRoot::isCommonRoot(exactA, exactB, y.value());
+        const int most = std::max(x.multiplicity(), y.multiplicity());
+        return x.isSameRoot(y.value()) && SharedRoot::isCommonRoot(exactA, exactB, x.value(), most)
+               && SharedRoot::isCommonRoot(exactA, exactB, y.value(), most);
     });
 }
 

@@ -41,6 +41,16 @@ bool divides(const TransPolynom &divisor, const TransPolynom &p, TransPolynom *q
     return true;
 }
 
+// The power of the lowest non-zero coefficient of a non-zero polynomial.
+int lowestPower(const TransPolynom &p)
+{
+    for (int k = 0; k <= p.degree(); ++k) {
+        if (!p.coefficient(k).isZero())
+            return k;
+    }
+    return 0;
+}
+
 // Zero entries are kept as empty polynomials.
 void storeEntry(TransPolynom &target, TransPolynom value)
 {
@@ -89,12 +99,65 @@ FractionFreeElimination::FractionFreeElimination(const Matrix &matrix, int nodeC
             storeEntry(row[static_cast<std::size_t>(c)], cleanProduct(ratio.numerator(), scale));
         }
     }
+    recordPowerPatterns();
+}
+
+void FractionFreeElimination::recordPowerPatterns()
+{
+    std::vector<AssignmentBound::Column> degrees(static_cast<std::size_t>(m_columnCount));
+    std::vector<AssignmentBound::Column> lowest(static_cast<std::size_t>(m_columnCount));
+    for (int r = 0; r < m_nodeCount; ++r) {
+        for (int c = 0; c < m_columnCount; ++c) {
+            const TransPolynom &value = entry(r, c);
+            if (value.isZero())
+                continue;
+            degrees[static_cast<std::size_t>(c)].push_back({r, -value.degree()});
+            lowest[static_cast<std::size_t>(c)].push_back({r, lowestPower(value)});
+        }
+    }
+    m_extraDegrees.assign(degrees.begin() + m_nodeCount, degrees.end());
+    m_extraLowestPowers.assign(lowest.begin() + m_nodeCount, lowest.end());
+    degrees.resize(static_cast<std::size_t>(m_nodeCount));
+    lowest.resize(static_cast<std::size_t>(m_nodeCount));
+    m_highestPowers.emplace(std::move(degrees));
+    m_lowestPowers.emplace(std::move(lowest));
+}
+
+void FractionFreeElimination::keepPossiblePowers(TransPolynom &value, std::optional<int> column,
+                                                 int sourceColumn) const
+{
+    std::optional<long long> highest = m_highestPowers->cost();
+    std::optional<long long> lowest = m_lowestPowers->cost();
+    if (!highest || !lowest)
+        return;
+    if (column) {
+        const auto extra = static_cast<std::size_t>(sourceColumn - m_nodeCount);
+        highest = m_highestPowers->costWithColumn(*column, m_extraDegrees[extra]);
+        lowest = m_lowestPowers->costWithColumn(*column, m_extraLowestPowers[extra]);
+    }
+    if (!highest || !lowest) {
+        value.setZero();
+        return;
+    }
+    for (int k = 0; k <= value.degree(); ++k) {
+        if (k < *lowest || k > -*highest)
+            value.coefficientAt(k) = transDouble::zero();
+    }
+    value.strip();
+}
+
+TransPolynom FractionFreeElimination::trackedQuotient(const TransPolynom &a, const TransPolynom &b)
+{
+    int lost = 0;
+    TransPolynom quotient = exactQuotient(a, b, &lost);
+    m_lostDigits = std::max(m_lostDigits, lost);
+    return quotient;
 }
 
 bool FractionFreeElimination::dropNoise(const TermBound &bound, TransPolynom &value) const
 {
     return m_margin == NoiseMargin::Residual ? bound.dropResidualNoise(value)
-                                             : bound.dropRoundingNoise(value);
+                                             : bound.dropRoundingNoise(value, m_lostDigits);
 }
 
 void FractionFreeElimination::addRowFactor(const TransPolynom &factor)
@@ -151,7 +214,7 @@ void FractionFreeElimination::preparePivotRow(int step)
             if (value.isZero())
                 continue;
             const TransPolynom scaled = cleanProduct(value, scale);
-            storeEntry(value, divisor ? exactQuotient(scaled, *divisor) : scaled);
+            storeEntry(value, divisor ? trackedQuotient(scaled, *divisor) : scaled);
         }
         m_lastStep[static_cast<std::size_t>(step)] = target;
     }
@@ -186,7 +249,7 @@ void FractionFreeElimination::eliminate(int step)
             }
             m_cancelled = dropNoise(bound, value) || m_cancelled;
             storeEntry(row[static_cast<std::size_t>(j)],
-                       divisor && !value.isZero() ? exactQuotient(value, *divisor) : value);
+                       divisor && !value.isZero() ? trackedQuotient(value, *divisor) : value);
         }
         m_lastStep[static_cast<std::size_t>(r)] = step;
     }
@@ -211,10 +274,11 @@ TransRatioFunc FractionFreeElimination::solvedRatio(const TransPolynom &numerato
     return ratio;
 }
 
-void FractionFreeElimination::writeSolution(Matrix &matrix, int firstSourceColumn) const
+void FractionFreeElimination::writeSolution(Matrix &matrix, int firstSourceColumn)
 {
     const int n = m_nodeCount;
-    const TransPolynom &det = m_pivots[static_cast<std::size_t>(n - 1)];
+    TransPolynom det = m_pivots[static_cast<std::size_t>(n - 1)];
+    keepPossiblePowers(det);
     for (int i = 0; i < n; ++i) {
         Matrix::Row &row = matrix.row(i);
         row.clear();
@@ -239,9 +303,10 @@ void FractionFreeElimination::writeSolution(Matrix &matrix, int firstSourceColum
                 }
             }
             dropNoise(bound, sum);
-            storeEntry(z[static_cast<std::size_t>(i)],
-                       sum.isZero() ? sum
-                                    : exactQuotient(sum, m_pivots[static_cast<std::size_t>(i)]));
+            TransPolynom value
+                = sum.isZero() ? sum : trackedQuotient(sum, m_pivots[static_cast<std::size_t>(i)]);
+            keepPossiblePowers(value, i, s);
+            storeEntry(z[static_cast<std::size_t>(i)], std::move(value));
         }
         for (int i = 0; i < n; ++i)
             matrix.row(i)[s] = solvedRatio(z[static_cast<std::size_t>(i)], det);

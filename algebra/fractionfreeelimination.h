@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algebra/assignmentbound.h>
 #include <algebra/matrix.h>
 #include <algebra/transpolynom.h>
 
+#include <optional>
 #include <vector>
 
 // The node equations solved by fraction-free elimination on polynomial rows.
@@ -23,6 +25,12 @@
 //
 // Back substitution gives, for every source column, the numerators Z_i of the node values over
 // the determinant det = p_(n-1).
+//
+// The determinant and every Z_i (the determinant with column i replaced by the source column)
+// are sums of products along assignments of the columns to the rows, so no power of s outside
+// the range that the assignments of the rows' own degrees reach can be in them. A coefficient
+// there is rounding left by terms that cancel, however large it looks beside the true ones, and
+// is set to zero.
 class TermBound;
 
 class FractionFreeElimination
@@ -51,20 +59,29 @@ public:
     // Writes the solved equations into the matrix: row i reads x_i + sum M[i][s] u_s = 0 with
     // M[i][s] = Z_i / det for the columns from firstSourceColumn on; every other entry is 0,
     // the diagonal 1. Known factors common to Z_i and det are cancelled. All steps must be done.
-    void writeSolution(Matrix &matrix, int firstSourceColumn) const;
+    void writeSolution(Matrix &matrix, int firstSourceColumn);
     // Whether a step set a coefficient to zero as the rounding of terms that cancel: a zero
     // pivot after that may be the work precision's, not the circuit's.
     bool hasCancelled() const { return m_cancelled; }
+    // The most digits that an exact division of the steps and of the back substitution lost
+    // (see exactQuotient): the solution is right to about the work precision less these.
+    int lostDigits() const { return m_lostDigits; }
 
 private:
     using Row = std::vector<TransPolynom>;
 
     void addRowFactor(const TransPolynom &factor);
     const TransPolynom *divisorOf(int row) const;
+    TransPolynom trackedQuotient(const TransPolynom &a, const TransPolynom &b);
     TransRatioFunc solvedRatio(const TransPolynom &numerator, const TransPolynom &det) const;
 
     // Answers whether it set a coefficient to zero.
     bool dropNoise(const TermBound &bound, TransPolynom &value) const;
+    void recordPowerPatterns();
+    // Sets the coefficients outside the powers that the determinant with the given column
+    // replaced (none: the determinant itself) can hold to zero.
+    void keepPossiblePowers(TransPolynom &value, std::optional<int> column = std::nullopt,
+                            int sourceColumn = 0) const;
 
     int m_nodeCount;
     int m_columnCount;
@@ -73,8 +90,15 @@ private:
     std::vector<int> m_lastStep;
     NoiseMargin m_margin;
     bool m_cancelled = false;
+    int m_lostDigits = 0;
     std::vector<TransPolynom> m_pivots;
     // The denominators of the entries, by degree: the rows were multiplied by them, so they are
     // the candidates for factors that the solution's numerators share with the determinant.
     std::vector<TransPolynom> m_rowFactors;
+    // Over the node columns of the rows as formulated: assignments costed by the entries'
+    // negated degrees and by their lowest powers, and the same costs of the other columns.
+    std::optional<AssignmentBound> m_highestPowers;
+    std::optional<AssignmentBound> m_lowestPowers;
+    std::vector<AssignmentBound::Column> m_extraDegrees;
+    std::vector<AssignmentBound::Column> m_extraLowestPowers;
 };

@@ -1,8 +1,11 @@
 #include "sharedroot.h"
 
 #include <algebra/exactcomplex.h>
+#include <algebra/termbound.h>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -76,14 +79,65 @@ bool isNear(std::complex<double> root, std::complex<double> z)
     return std::abs(root - z) <= reach || std::abs(std::conj(root) - z) <= reach;
 }
 
-std::optional<std::complex<double>>
-sharedAfterRefining(const TransPolynom &own, const TransPolynom &other, std::complex<double> z)
+// Two roots closer than this, relative to their size, are one: pole-zero doublets of real
+// circuits lie 10^-8 apart and more, and the roots tested here are right to far less.
+constexpr double sameRootDistance = 1e-10;
+
+// The Taylor coefficients p^(k)(z) / k! for k = 0 ... order, by repeated synthetic division.
+std::vector<ExactComplex> taylorCoefficients(const TransPolynom &p, const ExactComplex &z,
+                                             int order)
+{
+    const int n = p.degree();
+    std::vector<ExactComplex> rows(static_cast<std::size_t>(order) + 1,
+                                   ExactComplex{transDouble::zero(), transDouble::zero()});
+    rows[0] = {p.coefficient(n), transDouble::zero()};
+    for (int k = n - 1; k >= 0; --k) {
+        for (int j = std::min(order, n - k); j >= 1; --j)
+            rows[static_cast<std::size_t>(j)] = multiplyAdd(rows[static_cast<std::size_t>(j)], z,
+                                                            rows[static_cast<std::size_t>(j) - 1]);
+        rows[0] = multiplyAdd(rows[0], z, p.coefficient(k));
+    }
+    return rows;
+}
+
+// Whether p has a root of some multiplicity k <= most within sameRootDistance of z: for a k-fold
+// root at distance h, |p(z)| is about |p^(k)(z) / k!| h^k, so p(z) must lie below that at
+// h = sameRootDistance |z|. Or p(z) is within the rounding that p carries (the work precision
+// less the guard, below its largest term), as at the centre of a multiple root that the rounding
+// of the coefficients has split into a cluster wider than sameRootDistance.
+//
+// Smallness against the largest term at a coarser measure cannot tell: inside the range of its
+// roots, p(z) lies far below its largest term at any z (a product of many factors
+// |z - root| / (|z| + |root|)), so that a point between two roots of a long ladder looked like a
+// root of both. Newton's step alone misleads at the centre of a split cluster, where p'
+// vanishes too.
+bool isRootOf(const TransPolynom &p, const ExactComplex &z, int most)
+{
+    const Evaluation at = evaluate(p, z);
+    if (at.value.logMagnitude() <= at.largestTerm - (workDigits() - TermBound::roundingGuardDigits))
+        return true;
+    if (z.re.isZero() && z.im.isZero())
+        return false;
+    const std::vector<ExactComplex> taylor = taylorCoefficients(p, z, most);
+    const double reach = z.logMagnitude() + std::log(sameRootDistance) / std::log(256.0);
+    const double value = taylor[0].logMagnitude();
+    for (int k = 1; k <= most; ++k) {
+        const ExactComplex &term = taylor[static_cast<std::size_t>(k)];
+        if ((!term.re.isZero() || !term.im.isZero()) && value <= term.logMagnitude() + k * reach)
+            return true;
+    }
+    return false;
+}
+
+std::optional<std::complex<double>> sharedAfterRefining(const TransPolynom &own,
+                                                        const TransPolynom &other,
+                                                        std::complex<double> z, int multiplicity)
 {
     // A point that is a root to a third of the work precision already is not refined: at a
     // multiple root p, p' and p'' are all rounding noise there, and a step from noise jumps.
     const ExactComplex start = ExactComplex::from(z);
     const ExactComplex root = vanishes(evaluate(own, start)) ? start : refined(own, start);
-    if (vanishes(evaluate(own, root)) && vanishes(evaluate(other, root))
+    if (isRootOf(own, root, multiplicity) && isRootOf(other, root, multiplicity)
         && isNear(root.rounded(), z))
         return root.rounded();
     return std::nullopt;
@@ -94,18 +148,19 @@ sharedAfterRefining(const TransPolynom &own, const TransPolynom &other, std::com
 namespace SharedRoot {
 
 std::optional<std::complex<double>> commonRoot(const TransPolynom &a, const TransPolynom &b,
-                                               std::complex<double> z)
+                                               std::complex<double> z, int multiplicity)
 {
     if (a.degree() < 1 || b.degree() < 1)
         return std::nullopt;
-    if (const auto root = sharedAfterRefining(a, b, z))
+    if (const auto root = sharedAfterRefining(a, b, z, multiplicity))
         return root;
-    return sharedAfterRefining(b, a, z);
+    return sharedAfterRefining(b, a, z, multiplicity);
 }
 
-bool isCommonRoot(const TransPolynom &a, const TransPolynom &b, std::complex<double> z)
+bool isCommonRoot(const TransPolynom &a, const TransPolynom &b, std::complex<double> z,
+                  int multiplicity)
 {
-    return commonRoot(a, b, z).has_value();
+    return commonRoot(a, b, z, multiplicity).has_value();
 }
 
 } // namespace SharedRoot

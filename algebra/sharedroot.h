@@ -13,14 +13,16 @@
 namespace SharedRoot {
 
 // Whether a and b (both of degree 1 or more) vanish at one point near z, where z is a root
-// found of either. Each is refined in turn on its own polynomial (Newton's iteration on p / p',
-// which converges fast on multiple roots too) and the other evaluated there: common when that
-// value lies below its largest term by a third of the work precision or more, and the refined
-// root is still z (within 10^-6 of it), not another root of the same polynomial.
-bool isCommonRoot(const TransPolynom &a, const TransPolynom &b, std::complex<double> z);
+// found of either, of the given multiplicity at most. Each is refined in turn on its own
+// polynomial (Newton's iteration on p / p', which converges fast on multiple roots too) and both
+// tested there: common when each has a root of some multiplicity k up to the given one within
+// 10^-10 of the point (p(z) below |p^(k)(z) / k!| (10^-10 |z|)^k), and the refined root is still
+// z (within 10^-6 of it), not another root of the same polynomial.
+bool isCommonRoot(const TransPolynom &a, const TransPolynom &b, std::complex<double> z,
+                  int multiplicity = 1);
 // The common root itself, refined to the work precision and rounded to doubles; nothing when
 // there is none near z.
 std::optional<std::complex<double>> commonRoot(const TransPolynom &a, const TransPolynom &b,
-                                               std::complex<double> z);
+                                               std::complex<double> z, int multiplicity = 1);
 
 } // namespace SharedRoot

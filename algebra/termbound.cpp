@@ -49,9 +49,10 @@ void TermBound::widen(const TermBound &other)
         m_points[k] = std::max(m_points[k], other.m_points[k]);
 }
 
-bool TermBound::dropRoundingNoise(TransPolynom &value) const
+bool TermBound::dropRoundingNoise(TransPolynom &value, std::int32_t lostDigits) const
 {
-    return dropBelow(value, transDouble::workPrecision() - roundingGuardDigits);
+    const std::int32_t precision = transDouble::workPrecision();
+    return dropBelow(value, std::max(precision - roundingGuardDigits - lostDigits, precision / 4));
 }
 
 bool TermBound::isRoundingNoise(const transDouble &value, std::int32_t largestTermPoint)

@@ -28,8 +28,9 @@ public:
     static constexpr std::int32_t roundingGuardDigits = 8;
     // Sets to zero every coefficient of value that lies within the rounding of its largest term
     // (less than work precision minus the guard below it), then strips value. Answers whether
-    // it set any.
-    bool dropRoundingNoise(TransPolynom &value) const;
+    // it set any. Terms that carry digits lost already (by the divisions of an elimination)
+    // widen the guard by those, down to a quarter of the work precision.
+    bool dropRoundingNoise(TransPolynom &value, std::int32_t lostDigits = 0) const;
     // The same with a margin of half the work precision: for residuals of a division, which
     // carry the larger noise of a quotient computed in steps.
     bool dropResidualNoise(TransPolynom &value) const;

@@ -81,9 +81,10 @@ private:
     bool failed() const;
     // The node columns eliminated at the current work precision, written into a copy of the
     // matrix; nothing when the solution stops, with its message, or without one and with
-    // precisionShort set when a pivot vanished after terms had cancelled.
+    // precisionShort set when a pivot vanished after terms had cancelled; lostDigits receives
+    // the digits that its exact divisions lost.
     std::optional<Matrix> solvedAtWorkPrecision(FractionFreeElimination::NoiseMargin margin,
-                                                bool &precisionShort);
+                                                bool &precisionShort, int &lostDigits);
     bool solutionsAgree(const Matrix &lower, const Matrix &higher) const;
     // Whether no solved ratio has more poles than the circuit has capacitors and inductors.
     bool hasPossibleDegrees(const Matrix &solved) const;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -80,5 +81,34 @@ TEST(ExactQuotient, RoundingLeftOverFromCancellingTermsGivesZeroCoefficients)
             EXPECT_LT(relativeError(quotient.coefficient(1), middle), 1e-50);
         else
             EXPECT_TRUE(quotient.coefficient(1).isZero()) << quotient.coefficient(1).toDouble();
+    }
+}
+
+// An exact product divides with no digit lost. A dividend 256^-20 off in a coefficient that
+// either half of the quotient is formed from (the rounding that earlier steps of an elimination
+// leave) reports the digits lost down to that agreement; one off in a coefficient that only the
+// remainder holds leaves the quotient as it was, and nothing lost.
+TEST(ExactQuotient, ReportsTheDigitsLostToAnInexactDividend)
+{
+    const TransPolynom q = spread(9, 0.5);
+    const TransPolynom b = spread(4, 0.5);
+    const TransPolynom a = q * b;
+    int lost = -1;
+    exactQuotient(a, b, &lost);
+    EXPECT_LE(lost, 2);
+
+    const int precision = transDouble::workPrecision();
+    const std::uint8_t unit = 1;
+    for (const int power : {2, 7, 11}) {
+        TransPolynom perturbed = a;
+        transDouble &c = perturbed.coefficientAt(power);
+        c = c + c * transDouble::fromDigits(false, &unit, 1, -19);
+        exactQuotient(perturbed, b, &lost);
+        if (power == 7) {
+            EXPECT_LE(lost, 2);
+        } else {
+            EXPECT_GE(lost, precision - 24) << power;
+            EXPECT_LE(lost, precision - 16) << power;
+        }
     }
 }

@@ -134,8 +134,9 @@ TEST(MatrixLid, ASingleNodeIsOnlyNormalised)
 
 TEST(MatrixLid, NodesFollowTheirColumnsWhenTheColumnsAreOrdered)
 {
-    // a (held by V1 in the ground's supernode), b, c and d are solved for. Counted by zero
-    // entries the columns go d, b, c, a; the nodes follow, so every tag reads its own node.
+    // a (held by V1 in the ground's supernode), b, c and d are solved for. Breadth-first from
+    // the node of fewest neighbours, a, whose row holds only its own column, the columns go a,
+    // b, c, d; the nodes follow, so every tag reads its own node.
     CircuitSketch c;
     c.ground(at(0, 2));
     c.voltageSource(at(0, 2), at(0, 0), "V1");
@@ -153,8 +154,9 @@ TEST(MatrixLid, NodesFollowTheirColumnsWhenTheColumnsAreOrdered)
     RecordingReceiver receiver;
     ASSERT_TRUE(evaluateOutputEquation(c.document, "V1", "Vc", receiver));
     const MatrixLid &lid = *matrixLid(c.document);
-    EXPECT_EQ(lid.nodesToSolve()[0], c.document.tags()[1]->cp1);
-    EXPECT_EQ(lid.nodesToSolve()[3], c.document.components()[1]->cp2);
+    EXPECT_EQ(lid.nodesToSolve()[1], c.document.components()[1]->cp2);
+    EXPECT_EQ(lid.nodesToSolve()[2], c.document.tags()[0]->cp1);
+    EXPECT_EQ(lid.nodesToSolve()[3], c.document.tags()[1]->cp1);
     // b: (V1 - Vb) = Vb + Vb / 2, so Vb = 0.4 V1 and Vc = 0.2 V1.
     EXPECT_NEAR(valueAt(receiver.ratio, 0).real(), 0.2, 1e-12);
     ASSERT_TRUE(evaluateOutputEquation(c.document, "V1", "Vd", receiver));
