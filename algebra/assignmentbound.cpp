@@ -154,18 +154,16 @@ std::optional<long long> AssignmentBound::costWithColumn(int column,
     }
     // The replacement's potential makes its cheapest entry tight.
     long long startPotential = std::numeric_limits<long long>::min();
-    for (const Entry &e : replacement) {
-        if (e.row >= 0 && e.row < m_size)
-            startPotential = std::max(startPotential,
-                                      m_rowPotential[static_cast<std::size_t>(e.row)] - e.cost);
-    }
-    if (startPotential == std::numeric_limits<long long>::min())
-        return std::nullopt;
     Column inRange;
     for (const Entry &e : replacement) {
-        if (e.row >= 0 && e.row < m_size)
-            inRange.push_back(e);
+        if (e.row < 0 || e.row >= m_size)
+            continue;
+        inRange.push_back(e);
+        startPotential
+            = std::max(startPotential, m_rowPotential[static_cast<std::size_t>(e.row)] - e.cost);
     }
+    if (inRange.empty())
+        return std::nullopt;
     const Search search
         = shortestPath(inRange, startPotential, [freed](int row) { return row == freed; });
     if (search.target < 0)

@@ -9,32 +9,37 @@
 
 namespace {
 
-// p, p' and p'' at z, with log256 of the largest term of p(z).
+// The Taylor coefficients p^(k)(z) / k! for k = 0 ... order (at least 2) by repeated synthetic
+// division, with log256 of the largest term of p(z).
 struct Evaluation
 {
-    ExactComplex value;
-    ExactComplex slope;
-    ExactComplex curvature;
+    std::vector<ExactComplex> taylor;
     double largestTerm;
+
+    const ExactComplex &value() const { return taylor[0]; }
+    const ExactComplex &slope() const { return taylor[1]; }
+    ExactComplex curvature() const { return taylor[2] + taylor[2]; }
 };
 
-Evaluation evaluate(const TransPolynom &p, const ExactComplex &z)
+Evaluation evaluate(const TransPolynom &p, const ExactComplex &z, int order = 2)
 {
-    const ExactComplex zero{transDouble::zero(), transDouble::zero()};
     const int n = p.degree();
-    Evaluation at{{p.coefficient(n), transDouble::zero()}, zero, zero, -1e30};
+    Evaluation at{std::vector<ExactComplex>(static_cast<std::size_t>(std::max(order, 2)) + 1,
+                                            ExactComplex{transDouble::zero(), transDouble::zero()}),
+                  -1e30};
     const double logZ = z.logMagnitude();
     for (int k = n; k >= 0; --k) {
         if (!p.coefficient(k).isZero())
             at.largestTerm = std::max(at.largestTerm, logBase256(p.coefficient(k)) + k * logZ);
     }
+    std::vector<ExactComplex> &rows = at.taylor;
+    rows[0] = {p.coefficient(n), transDouble::zero()};
     for (int k = n - 1; k >= 0; --k) {
-        at.curvature = multiplyAdd(at.curvature, z, at.slope);
-        at.slope = multiplyAdd(at.slope, z, at.value);
-        at.value = multiplyAdd(at.value, z, p.coefficient(k));
+        for (std::size_t j = std::min(rows.size() - 1, static_cast<std::size_t>(n - k)); j >= 1;
+             --j)
+            rows[j] = multiplyAdd(rows[j], z, rows[j - 1]);
+        rows[0] = multiplyAdd(rows[0], z, p.coefficient(k));
     }
-    // Horner's third row gives p''/2.
-    at.curvature = at.curvature + at.curvature;
     return at;
 }
 
@@ -45,7 +50,7 @@ double workDigits()
 
 bool vanishes(const Evaluation &at)
 {
-    return at.value.logMagnitude() <= at.largestTerm - workDigits() / 3.0;
+    return at.value().logMagnitude() <= at.largestTerm - workDigits() / 3.0;
 }
 
 // Newton's iteration on p / p': z -= p p' / (p'² - p p''), quadratic also at a multiple root.
@@ -55,12 +60,12 @@ ExactComplex refined(const TransPolynom &p, ExactComplex z)
     constexpr int maxSteps = 12;
     for (int step = 0; step < maxSteps; ++step) {
         const Evaluation at = evaluate(p, z);
-        if (at.value.logMagnitude() <= at.largestTerm - workDigits())
+        if (at.value().logMagnitude() <= at.largestTerm - workDigits())
             break;
-        const ExactComplex denominator = at.slope * at.slope - at.value * at.curvature;
+        const ExactComplex denominator = at.slope() * at.slope() - at.value() * at.curvature();
         if (denominator.re.isZero() && denominator.im.isZero())
             break;
-        const ExactComplex correction = at.value * at.slope / denominator;
+        const ExactComplex correction = at.value() * at.slope() / denominator;
         z = z - correction;
         if (correction.logMagnitude() <= z.logMagnitude() - workDigits() + 2.0)
             break;
@@ -83,23 +88,6 @@ bool isNear(std::complex<double> root, std::complex<double> z)
 // circuits lie 10^-8 apart and more, and the roots tested here are right to far less.
 constexpr double sameRootDistance = 1e-10;
 
-// The Taylor coefficients p^(k)(z) / k! for k = 0 ... order, by repeated synthetic division.
-std::vector<ExactComplex> taylorCoefficients(const TransPolynom &p, const ExactComplex &z,
-                                             int order)
-{
-    const int n = p.degree();
-    std::vector<ExactComplex> rows(static_cast<std::size_t>(order) + 1,
-                                   ExactComplex{transDouble::zero(), transDouble::zero()});
-    rows[0] = {p.coefficient(n), transDouble::zero()};
-    for (int k = n - 1; k >= 0; --k) {
-        for (int j = std::min(order, n - k); j >= 1; --j)
-            rows[static_cast<std::size_t>(j)] = multiplyAdd(rows[static_cast<std::size_t>(j)], z,
-                                                            rows[static_cast<std::size_t>(j) - 1]);
-        rows[0] = multiplyAdd(rows[0], z, p.coefficient(k));
-    }
-    return rows;
-}
-
 // Whether p has a root of some multiplicity k <= most within sameRootDistance of z: for a k-fold
 // root at distance h, |p(z)| is about |p^(k)(z) / k!| h^k, so p(z) must lie below that at
 // h = sameRootDistance |z|. Or p(z) is within the rounding that p carries (the work precision
@@ -113,16 +101,15 @@ std::vector<ExactComplex> taylorCoefficients(const TransPolynom &p, const ExactC
 // vanishes too.
 bool isRootOf(const TransPolynom &p, const ExactComplex &z, int most)
 {
-    const Evaluation at = evaluate(p, z);
-    if (at.value.logMagnitude() <= at.largestTerm - (workDigits() - TermBound::roundingGuardDigits))
+    const Evaluation at = evaluate(p, z, most);
+    const double value = at.value().logMagnitude();
+    if (value <= at.largestTerm - (workDigits() - TermBound::roundingGuardDigits))
         return true;
     if (z.re.isZero() && z.im.isZero())
         return false;
-    const std::vector<ExactComplex> taylor = taylorCoefficients(p, z, most);
     const double reach = z.logMagnitude() + std::log(sameRootDistance) / std::log(256.0);
-    const double value = taylor[0].logMagnitude();
     for (int k = 1; k <= most; ++k) {
-        const ExactComplex &term = taylor[static_cast<std::size_t>(k)];
+        const ExactComplex &term = at.taylor[static_cast<std::size_t>(k)];
         if ((!term.re.isZero() || !term.im.isZero()) && value <= term.logMagnitude() + k * reach)
             return true;
     }

@@ -207,32 +207,14 @@ bool MatrixLid::solutionsAgree(const Matrix &lower, const Matrix &higher) const
     return true;
 }
 
-// The node columns in breadth-first order over the node graph (two nodes adjacent when the row
-// of either has an entry in the column of the other), from a node of fewest neighbours, the
-// neighbours of each node taken fewest first (Cuthill and McKee), one component after the other;
-// the nodes to solve follow their columns. Every node after the first of its component is
-// adjacent to one before it, so the leading block of the elimination stays connected. Taken apart
-// (the corners and edges of a mesh first, as they have the fewest entries), separated nodes
-// multiply their pivots into powers of the same factors, such as (G + sC)^k, and the exact
-// divisions by them lose digits by the binomials of k; a mesh of 8 x 8 lost them all. The
-// elimination also fills in no farther than the profile of this order.
-void MatrixLid::orderColumns()
+namespace {
+
+// Breadth-first from a node of fewest neighbours, the neighbours of each node taken fewest
+// first, one component of the graph after the other.
+std::vector<int> cuthillMcKeeOrder(const std::vector<std::vector<int>> &neighbours)
 {
-    const int n = nodeCount();
-    std::vector<std::vector<int>> neighbours(static_cast<std::size_t>(n));
-    for (int r = 0; r < std::min(n, m_matrix->rowCount()); ++r) {
-        for (int j = 0; j < n; ++j) {
-            if (j == r || m_matrix->entry(r, j).isZero())
-                continue;
-            neighbours[static_cast<std::size_t>(r)].push_back(j);
-            neighbours[static_cast<std::size_t>(j)].push_back(r);
-        }
-    }
-    for (std::vector<int> &list : neighbours) {
-        std::sort(list.begin(), list.end());
-        list.erase(std::unique(list.begin(), list.end()), list.end());
-    }
-    const auto fewerNeighbours = [&](int a, int b) {
+    const int n = static_cast<int>(neighbours.size());
+    const auto fewerNeighbours = [&neighbours](int a, int b) {
         const std::size_t da = neighbours[static_cast<std::size_t>(a)].size();
         const std::size_t db = neighbours[static_cast<std::size_t>(b)].size();
         return da != db ? da < db : a < b;
@@ -261,6 +243,37 @@ void MatrixLid::orderColumns()
             }
         }
     }
+    return order;
+}
+
+} // namespace
+
+// The node columns in breadth-first order over the node graph (two nodes adjacent when the row
+// of either has an entry in the column of the other), from a node of fewest neighbours, the
+// neighbours of each node taken fewest first (Cuthill and McKee), one component after the other;
+// the nodes to solve follow their columns. Every node after the first of its component is
+// adjacent to one before it, so the leading block of the elimination stays connected. Taken apart
+// (the corners and edges of a mesh first, as they have the fewest entries), separated nodes
+// multiply their pivots into powers of the same factors, such as (G + sC)^k, and the exact
+// divisions by them lose digits by the binomials of k; a mesh of 8 x 8 lost them all. The
+// elimination also fills in no farther than the profile of this order.
+void MatrixLid::orderColumns()
+{
+    const int n = nodeCount();
+    std::vector<std::vector<int>> neighbours(static_cast<std::size_t>(n));
+    for (int r = 0; r < std::min(n, m_matrix->rowCount()); ++r) {
+        for (int j = 0; j < n; ++j) {
+            if (j == r || m_matrix->entry(r, j).isZero())
+                continue;
+            neighbours[static_cast<std::size_t>(r)].push_back(j);
+            neighbours[static_cast<std::size_t>(j)].push_back(r);
+        }
+    }
+    for (std::vector<int> &list : neighbours) {
+        std::sort(list.begin(), list.end());
+        list.erase(std::unique(list.begin(), list.end()), list.end());
+    }
+    const std::vector<int> order = cuthillMcKeeOrder(neighbours);
     // The permutation by swaps: column i takes the node order[i] from where it is now.
     std::vector<int> positionOf(static_cast<std::size_t>(n));
     std::vector<int> nodeAt(static_cast<std::size_t>(n));

@@ -60,9 +60,27 @@ TransFunc &evaluatedAt(TCircuitDocument &document, const std::string &output)
     return placed;
 }
 
-TransFunc &evaluatedAtFarCorner(TCircuitDocument &document, int size)
+std::string farCorner(int size)
 {
-    return evaluatedAt(document, "Vm" + std::to_string(size - 1) + "x" + std::to_string(size - 1));
+    return "Vm" + std::to_string(size - 1) + "x" + std::to_string(size - 1);
+}
+
+// The netlist imported into a new document and the tool for V1 to the output evaluated; null,
+// with the failure recorded, when the import or the solution reports anything.
+const TransFunc *solvedNetlist(TCircuitDocument &document, const std::string &netlist,
+                               const std::string &output)
+{
+    document.openNew();
+    if (!importSpiceNetlist(netlist, document).ok()) {
+        ADD_FAILURE() << "the netlist did not import";
+        return nullptr;
+    }
+    const TransFunc &placed = evaluatedAt(document, output);
+    if (document.messages().count() != 0) {
+        ADD_FAILURE() << document.messages()[0]->text().text();
+        return nullptr;
+    }
+    return &placed;
 }
 
 // A band-pass of coupled resonators near 100 MHz: tanks t1 ... tN of 50 nH and 45.6 pF to
@@ -174,10 +192,9 @@ std::vector<double> rcLadderPoles(int sections)
 TEST(HighOrderCircuits, RcMeshShowsExactlyTheModesItsFarCornerSees)
 {
     TCircuitDocument document;
-    document.openNew();
-    ASSERT_TRUE(importSpiceNetlist(rcMeshNetlist(6, Drive::ThroughResistor), document).ok());
-    const TransFunc &placed = evaluatedAtFarCorner(document, 6);
-    ASSERT_EQ(document.messages().count(), 0) << document.messages()[0]->text().text();
+    const TransFunc *placed
+        = solvedNetlist(document, rcMeshNetlist(6, Drive::ThroughResistor), farCorner(6));
+    ASSERT_NE(placed, nullptr);
 
     const std::vector<double> expected{-7464728.27952047, -6736961.29537256, -6009991.7363899,
                                        -5742482.36912341, -5044152.76968482, -4747901.14509655,
@@ -185,12 +202,12 @@ TEST(HighOrderCircuits, RcMeshShowsExactlyTheModesItsFarCornerSees)
                                        -3108709.57711534, -2409551.72643766, -2084524.42091573,
                                        -1415748.67258132, -1049100.3032716,  -607576.42862288,
                                        -323210.893396353, -13927.7015348701};
-    expectPoles(realPoles(placed), expected);
-    EXPECT_EQ(multiplicities(placed.cancelledDenominatorRoots()), 19);
+    expectPoles(realPoles(*placed), expected);
+    EXPECT_EQ(multiplicities(placed->cancelledDenominatorRoots()), 19);
     // The zeros of the reduced numerator, from an exact rational solution. The numerator of the
     // back substitution held rounding above its possible degree, 10^-98 of its top coefficient,
     // which then stood as ten zeros out to 10^32 rad/s.
-    expectPoles(realRoots(placed.numeratorRoots()),
+    expectPoles(realRoots(placed->numeratorRoots()),
                 {-5848003.242665993, -4793234.9454436675, -3713790.448258281, -3134421.9694706355,
                  -2015559.216865897, -828323.5106288588});
 }
@@ -204,18 +221,17 @@ TEST(HighOrderCircuits, RcMeshShowsExactlyTheModesItsFarCornerSees)
 TEST(HighOrderCircuits, RcMeshOfEightByEightKeepsEveryModeItsFarCornerSees)
 {
     TCircuitDocument document;
-    document.openNew();
-    ASSERT_TRUE(importSpiceNetlist(rcMeshNetlist(8, Drive::ThroughResistor), document).ok());
-    const TransFunc &placed = evaluatedAtFarCorner(document, 8);
-    ASSERT_EQ(document.messages().count(), 0) << document.messages()[0]->text().text();
-    const std::vector<double> poles = realPoles(placed);
+    const TransFunc *placed
+        = solvedNetlist(document, rcMeshNetlist(8, Drive::ThroughResistor), farCorner(8));
+    ASSERT_NE(placed, nullptr);
+    const std::vector<double> poles = realPoles(*placed);
     ASSERT_EQ(poles.size(), 33u);
     EXPECT_NEAR(poles.front() / -7695630.509768692, 1.0, 1e-13);
     EXPECT_NEAR(poles.back() / -7189.612113423422, 1.0, 1e-13);
-    EXPECT_EQ(placed.numeratorRoots().degree(), 18);
-    EXPECT_EQ(multiplicities(placed.cancelledDenominatorRoots()), 31);
+    EXPECT_EQ(placed->numeratorRoots().degree(), 18);
+    EXPECT_EQ(multiplicities(placed->cancelledDenominatorRoots()), 31);
     bool cancelledAtFourMillion = false;
-    for (const Root &root : placed.cancelledDenominatorRoots().roots()) {
+    for (const Root &root : placed->cancelledDenominatorRoots().roots()) {
         if (std::abs(root.value() + 4e6) < 1.0 && root.multiplicity() == 6)
             cancelledAtFourMillion = true;
     }
@@ -230,13 +246,11 @@ TEST(HighOrderCircuits, RcLadderAtItsFirstNodeKeepsEveryDoublet)
 {
     const int sections = 100;
     TCircuitDocument document;
-    document.openNew();
-    ASSERT_TRUE(importSpiceNetlist(rcLadderNetlist(sections), document).ok());
-    const TransFunc &placed = evaluatedAt(document, "Vn1");
-    ASSERT_EQ(document.messages().count(), 0) << document.messages()[0]->text().text();
-    expectPoles(realPoles(placed), rcLadderPoles(sections));
-    expectPoles(realRoots(placed.numeratorRoots()), rcLadderPoles(sections - 1));
-    EXPECT_EQ(multiplicities(placed.cancelledDenominatorRoots()), 0);
+    const TransFunc *placed = solvedNetlist(document, rcLadderNetlist(sections), "Vn1");
+    ASSERT_NE(placed, nullptr);
+    expectPoles(realPoles(*placed), rcLadderPoles(sections));
+    expectPoles(realRoots(placed->numeratorRoots()), rcLadderPoles(sections - 1));
+    EXPECT_EQ(multiplicities(placed->cancelledDenominatorRoots()), 0);
 }
 
 // Driven at the corner itself, the mesh loses more digits to its cancellations than the default
@@ -245,11 +259,10 @@ TEST(HighOrderCircuits, RcLadderAtItsFirstNodeKeepsEveryDoublet)
 TEST(HighOrderCircuits, RcMeshDrivenAtItsCornerIsSolvedAtThePrecisionItNeeds)
 {
     TCircuitDocument document;
-    document.openNew();
-    ASSERT_TRUE(importSpiceNetlist(rcMeshNetlist(6, Drive::AtCorner), document).ok());
-    const TransFunc &placed = evaluatedAtFarCorner(document, 6);
-    ASSERT_EQ(document.messages().count(), 0) << document.messages()[0]->text().text();
-    expectPoles(realPoles(placed),
+    const TransFunc *placed
+        = solvedNetlist(document, rcMeshNetlist(6, Drive::AtCorner), farCorner(6));
+    ASSERT_NE(placed, nullptr);
+    expectPoles(realPoles(*placed),
                 {-7461664.00155923, -6716785.08185765, -5977759.58395538, -5706854.64047155,
                  -4932943.21981921, -4698118.32675843, -3842582.58071249, -3703431.20395604,
                  -3203562.27547109, -2742163.67171041, -2152929.17535608, -1664307.22475695,
@@ -265,15 +278,14 @@ TEST(HighOrderCircuits, CoupledResonatorBandPassKeepsItsWholeSolution)
 {
     for (const int tanks : {8, 9}) {
         TCircuitDocument document;
-        document.openNew();
-        ASSERT_TRUE(importSpiceNetlist(bandPassNetlist(tanks), document).ok());
-        const TransFunc &placed = evaluatedAt(document, "Vt" + std::to_string(tanks));
-        ASSERT_EQ(document.messages().count(), 0) << document.messages()[0]->text().text();
-        EXPECT_EQ(placed.denominatorRoots().degree(), 2 * tanks);
+        const TransFunc *placed
+            = solvedNetlist(document, bandPassNetlist(tanks), "Vt" + std::to_string(tanks));
+        ASSERT_NE(placed, nullptr);
+        EXPECT_EQ(placed->denominatorRoots().degree(), 2 * tanks);
         for (const double hertz : {3e7, 9e7, 9.5e7, 1e8, 1.05e8, 1.1e8, 3e8}) {
             const std::complex<double> s(0.0, 2.0 * 3.14159265358979323846 * hertz);
             const std::complex<double> expected = bandPassResponse(tanks, s);
-            EXPECT_LT(std::abs(placed.factoredRatio().evaluate(s) / expected - 1.0), 1e-9)
+            EXPECT_LT(std::abs(placed->factoredRatio().evaluate(s) / expected - 1.0), 1e-9)
                 << tanks << " tanks at " << hertz << " Hz";
         }
     }
