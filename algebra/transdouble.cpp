@@ -484,10 +484,17 @@ void transDouble::multiplyInto(const transDouble &a, const transDouble &b, std::
         result.setZero();
         return;
     }
+    // Rounding reads the kept digits and the one after them, behind at most one leading zero
+    // digit (both operands start with a non-zero digit); the digits after those are not formed.
     const std::size_t size = std::size_t{a.m_length} + b.m_length;
-    DigitScratch scratch(size);
-    digitproduct::multiply(a.digits(), a.m_length, b.digits(), b.m_length, scratch.data());
-    result.assignRounded(a.isNegative() != b.isNegative(), scratch.data(), size,
+    const std::size_t digitsRead = std::min(size, digitsKept + 2);
+    DigitScratch scratch(digitsRead);
+    if (digitsRead < size)
+        digitproduct::leading(a.digits(), a.m_length, b.digits(), b.m_length, digitsRead,
+                              scratch.data());
+    else
+        digitproduct::multiply(a.digits(), a.m_length, b.digits(), b.m_length, scratch.data());
+    result.assignRounded(a.isNegative() != b.isNegative(), scratch.data(), digitsRead,
                          std::int64_t{a.m_point} + b.m_point, digitsKept);
 }
 

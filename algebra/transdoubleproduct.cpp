@@ -48,6 +48,62 @@ void fromLimbs(const std::uint64_t *limbs, std::uint8_t *digits, std::size_t len
         digits[rest - 1 - i] = static_cast<std::uint8_t>(limbs[fullLimbs] >> (8 * i));
 }
 
+// Writes the first `count` digits of the length-digit string that the limbs hold: whole limbs
+// as words, the digits of a partial limb at either end one by one.
+void leadingFromLimbs(const std::uint64_t *limbs, std::size_t length, std::size_t count,
+                      std::uint8_t *digits)
+{
+    const auto digitAt = [&](std::size_t p) {
+        const std::size_t fromBottom = length - 1 - p;
+        return static_cast<std::uint8_t>(limbs[fromBottom / 8] >> (8 * (fromBottom % 8)));
+    };
+    std::size_t p = 0;
+    for (const std::size_t head = std::min(length % 8, count); p < head; ++p)
+        digits[p] = digitAt(p);
+    for (; p + 8 <= count; p += 8)
+        digitwords::store(limbs[(length - p) / 8 - 1], digits + p);
+    for (; p < count; ++p)
+        digits[p] = digitAt(p);
+}
+
+// Two digit strings as limbs and the limbs of their product.
+struct LimbOperands
+{
+    LimbOperands(const std::uint8_t *a, std::size_t aLength, const std::uint8_t *b,
+                 std::size_t bLength)
+        : aCount(toLimbs(a, aLength, aLimbs.data()))
+        , bCount(toLimbs(b, bLength, bLimbs.data()))
+    {
+    }
+
+    // Sums the limb products a_i b_j with i + j >= firstColumn into result[firstColumn ...],
+    // exactly; the result limbs below firstColumn are not written.
+    void multiplyFromColumn(std::size_t firstColumn)
+    {
+        std::fill(result.begin() + static_cast<std::ptrdiff_t>(firstColumn),
+                  result.begin() + static_cast<std::ptrdiff_t>(aCount + bCount), 0);
+        for (std::size_t i = 0; i < aCount; ++i) {
+            const std::size_t firstJ = firstColumn > i ? firstColumn - i : 0;
+            if (firstJ >= bCount)
+                continue;
+            std::uint64_t carry = 0;
+            const WideLimb ai = aLimbs[i];
+            for (std::size_t j = firstJ; j < bCount; ++j) {
+                const WideLimb t = ai * bLimbs[j] + result[i + j] + carry;
+                result[i + j] = static_cast<std::uint64_t>(t);
+                carry = static_cast<std::uint64_t>(t >> 64);
+            }
+            result[i + bCount] = carry;
+        }
+    }
+
+    std::array<std::uint64_t, longestLimbCount> aLimbs;
+    std::array<std::uint64_t, longestLimbCount> bLimbs;
+    std::array<std::uint64_t, 2 * longestLimbCount + 1> result;
+    std::size_t aCount;
+    std::size_t bCount;
+};
+
 // ---- Real-input transform ---------------------------------------------------------------
 
 struct Complex
@@ -190,23 +246,41 @@ void schoolbook(const std::uint8_t *a, std::size_t aLength, const std::uint8_t *
 {
     assert(aLength >= 1 && bLength >= 1);
     assert(aLength <= longestOperand && bLength <= longestOperand);
-    std::array<std::uint64_t, longestLimbCount> aLimbs;
-    std::array<std::uint64_t, longestLimbCount> bLimbs;
-    std::array<std::uint64_t, 2 * longestLimbCount + 1> result;
-    const std::size_t aCount = toLimbs(a, aLength, aLimbs.data());
-    const std::size_t bCount = toLimbs(b, bLength, bLimbs.data());
-    std::fill_n(result.begin(), aCount + bCount, 0);
-    for (std::size_t i = 0; i < aCount; ++i) {
-        std::uint64_t carry = 0;
-        const WideLimb ai = aLimbs[i];
-        for (std::size_t j = 0; j < bCount; ++j) {
-            const WideLimb t = ai * bLimbs[j] + result[i + j] + carry;
-            result[i + j] = static_cast<std::uint64_t>(t);
-            carry = static_cast<std::uint64_t>(t >> 64);
-        }
-        result[i + bCount] = carry;
+    LimbOperands operands(a, aLength, b, bLength);
+    operands.multiplyFromColumn(0);
+    fromLimbs(operands.result.data(), product, aLength + bLength);
+}
+
+// Only the columns of limb products from firstColumn up are summed, two limbs below the lowest
+// limb that holds a wanted digit. The columns left out add E < m 2^(64 (firstColumn + 1)) to
+// the truncated sum T, m being the shorter operand's limb count (each column has at most m
+// products below 2^128). That cannot carry into the wanted limbs while T's limb at
+// firstColumn + 1 is at most 2^64 - 1 - m; otherwise, about once in 2^64 / m, the full product
+// is formed. Either way the wanted digits are those of the exact product, so that rounding
+// them gives the same result, digit for digit, as rounding the full product.
+void leading(const std::uint8_t *a, std::size_t aLength, const std::uint8_t *b, std::size_t bLength,
+             std::size_t count, std::uint8_t *product)
+{
+    assert(count >= 1 && count <= aLength + bLength);
+    const std::size_t length = aLength + bLength;
+    if (aLength * bLength >= transformCrossover * transformCrossover) {
+        std::array<std::uint8_t, 2 * longestOperand> full;
+        transform(a, aLength, b, bLength, full.data());
+        std::memcpy(product, full.data(), count);
+        return;
     }
-    fromLimbs(result.data(), product, aLength + bLength);
+    LimbOperands operands(a, aLength, b, bLength);
+    const std::size_t lowestWantedLimb = (length - count) / 8;
+    const std::size_t shorter = std::min(operands.aCount, operands.bCount);
+    bool settled = false;
+    if (lowestWantedLimb >= 2) {
+        const std::size_t firstColumn = lowestWantedLimb - 2;
+        operands.multiplyFromColumn(firstColumn);
+        settled = operands.result[firstColumn + 1] <= ~std::uint64_t{0} - shorter;
+    }
+    if (!settled)
+        operands.multiplyFromColumn(0);
+    leadingFromLimbs(operands.result.data(), length, count, product);
 }
 
 // The words of the operands are convolved: every term is an integer below

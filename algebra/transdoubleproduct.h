@@ -33,4 +33,11 @@ void transform(const std::uint8_t *a, std::size_t aLength, const std::uint8_t *b
 void multiply(const std::uint8_t *a, std::size_t aLength, const std::uint8_t *b,
               std::size_t bLength, std::uint8_t *product);
 
+// The first `count` digits of the product only, exactly those of multiply(), written to
+// product[0 ... count). A product that is rounded to fewer digits than its operands have
+// needs only about half of the schoolbook's limb products. Lengths 1 ... longestOperand,
+// count 1 ... aLength + bLength.
+void leading(const std::uint8_t *a, std::size_t aLength, const std::uint8_t *b, std::size_t bLength,
+             std::size_t count, std::uint8_t *product);
+
 } // namespace digitproduct

@@ -94,23 +94,32 @@ int MatrixLid::sourceColumn(const Component *source) const
 
 void MatrixLid::formulate()
 {
+    writeRows(true);
+}
+
+void MatrixLid::writeRows(bool reportProgress)
+{
     if (nodeCount() == 0) {
         m_document.addMessage(CompileMessages::noNodeToSolve);
         return;
     }
+    const auto progress = [&](int percent) {
+        if (reportProgress)
+            setFormulationProgress(percent);
+    };
     indexColumns();
     for (const SNode *snode : m_supernodes) {
         if (!snode->holdsReference() && !writeCurrentBalance(*snode))
             return;
     }
-    setFormulationProgress(40);
+    progress(40);
     if (failed())
         return;
     writeVoltageRows();
-    setFormulationProgress(80);
+    progress(80);
     if (failed() || !substituteDependentSources())
         return;
-    setFormulationProgress(100);
+    progress(100);
 }
 
 // The sum of the currents leaving the supernode through its branches to other nodes is zero.

@@ -85,7 +85,11 @@ private:
     // the digits that its exact divisions lost.
     std::optional<Matrix> solvedAtWorkPrecision(FractionFreeElimination::NoiseMargin margin,
                                                 bool &precisionShort, int &lostDigits);
+    // Writes the rows again from the component values at the current work precision, for a
+    // solution at a raised precision; answers whether that went without a message.
+    bool reformulated();
     bool solutionsAgree(const Matrix &lower, const Matrix &higher) const;
+    void roundSolution(Matrix &solved) const;
     // Whether no solved ratio has more poles than the circuit has capacitors and inductors.
     bool hasPossibleDegrees(const Matrix &solved) const;
     void setFormulationProgress(int progress);
@@ -93,6 +97,9 @@ private:
     void indexColumns();
     int nodeColumn(const CPoint *point) const;
     int sourceColumn(const Component *source) const;
+    // The rows at the current work precision; the compile reports the progress of the first
+    // writing only.
+    void writeRows(bool reportProgress);
     bool writeCurrentBalance(const SNode &snode);
     void writeBranch(Matrix::Row &row, int column, const Branch &branch);
     void writeVoltageRows();

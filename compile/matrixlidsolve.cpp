@@ -44,14 +44,21 @@ void MatrixLid::solve()
     using Margin = FractionFreeElimination::NoiseMargin;
     // The solution must hold three quarters of the precision chosen for the circuit. The exact
     // divisions of the elimination and the back substitution lose digits, most in networks of
-    // many energy stores (a 200-section ladder towards its input 73 bytes, a 10 x 10 mesh 46):
-    // a solution that lost more is solved again with its loss added, and a quarter more, as the
-    // loss grows a little with the precision, and a guard. The work precision is then what the
+    // many energy stores, about three bits for each (a 200-section ladder towards its input 73
+    // bytes, a 10 x 10 mesh 46, a 4 x 4 mesh of inductors and capacitors 12): the first solution
+    // is made with that loss and a guard added, so that such networks are solved once. A
+    // solution that lost more is solved again with its loss added, and a quarter more, as the
+    // loss grows a little with the precision, and the guard. The work precision is then what the
     // raised solution holds, at most the chosen one: the rounding that later steps take for
     // noise, and the tests of common and multiple roots, measure against it.
     constexpr int guard = 2;
     const int chosen = transDouble::workPrecision();
     const int required = chosen - chosen / 4;
+    const int expectedLoss = (3 * m_document.energyStoreCount() + 7) / 8;
+    transDouble::setWorkPrecision(static_cast<std::uint16_t>(
+        std::max(chosen, std::min(chosen + expectedLoss + guard, int{mostConfirmingPrecision}))));
+    if (!reformulated())
+        return;
     bool precisionShort = false;
     int lost = 0;
     std::optional<Matrix> solved = solvedAtWorkPrecision(Margin::Rounding, precisionShort, lost);
@@ -62,6 +69,8 @@ void MatrixLid::solve()
     while (solved && held() < required && transDouble::workPrecision() < mostConfirmingPrecision) {
         transDouble::setWorkPrecision(static_cast<std::uint16_t>(
             std::min(required + lost + lost / 4 + guard, int{mostConfirmingPrecision})));
+        if (!reformulated())
+            return;
         solved = solvedAtWorkPrecision(Margin::Rounding, precisionShort, lost);
         if (!solved && !precisionShort)
             return;
@@ -87,6 +96,8 @@ void MatrixLid::solve()
         while (!agree && transDouble::workPrecision() < mostConfirmingPrecision) {
             transDouble::setWorkPrecision(static_cast<std::uint16_t>(
                 std::min(2 * transDouble::workPrecision(), int{mostConfirmingPrecision})));
+            if (!reformulated())
+                return;
             std::optional<Matrix> again
                 = solvedAtWorkPrecision(Margin::Residual, precisionShort, lost);
             if (!again && !precisionShort)
@@ -99,8 +110,38 @@ void MatrixLid::solve()
             return;
         }
     }
+    roundSolution(*solved);
     *m_matrix = std::move(*solved);
     setSolutionProgress(100);
+}
+
+// The component values are read again at the raised precision. Rows written once at the chosen
+// precision hold the values to that precision only, and relations between them too: the branch
+// factors 100 ohm + s 2 mH and 200 ohm + s 4 mH share their root only to within the rounding of
+// 2 mH and 4 mH. Eliminated at a higher precision, the two count as distinct roots a rounding
+// apart, and the exact divisions by their near-square lose every digit. The columns keep the
+// order already chosen: the nodes to solve are in it.
+bool MatrixLid::reformulated()
+{
+    m_matrix = std::make_unique<Matrix>();
+    writeRows(false);
+    return !failed();
+}
+
+// A solution made at a raised precision is rounded to the work precision of the steps that
+// follow. Kept longer, the first sum of two solved values would round the one denominator and
+// not the other, and the two would no longer be found equal: every sum of node voltages would
+// multiply its denominators.
+void MatrixLid::roundSolution(Matrix &solved) const
+{
+    const std::uint16_t digits = transDouble::workPrecision();
+    for (int i = 0; i < nodeCount(); ++i) {
+        for (int s = nodeCount() + dependentCount(); s < columnCount(); ++s) {
+            TransRatioFunc &entry = solved.row(i)[s];
+            entry.numerator().roundCoefficients(digits);
+            entry.denominator().roundCoefficients(digits);
+        }
+    }
 }
 
 std::optional<Matrix> MatrixLid::solvedAtWorkPrecision(FractionFreeElimination::NoiseMargin margin,

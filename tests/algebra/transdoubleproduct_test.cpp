@@ -42,6 +42,13 @@ Digits transformProduct(const Digits &a, const Digits &b)
     return product;
 }
 
+Digits leadingDigits(const Digits &a, const Digits &b, std::size_t count)
+{
+    Digits product(count);
+    digitproduct::leading(a.data(), a.size(), b.data(), b.size(), count, product.data());
+    return product;
+}
+
 Digits dispatchedProduct(const Digits &a, const Digits &b)
 {
     Digits product(a.size() + b.size());
@@ -72,12 +79,39 @@ TEST_P(DigitProduct, BothKernelsGiveTheExactProductOfRandomDigits)
         ASSERT_EQ(schoolbookProduct(a, b), expected);
         ASSERT_EQ(transformProduct(a, b), expected);
         ASSERT_EQ(dispatchedProduct(a, b), expected);
+        const std::size_t length = expected.size();
+        for (std::size_t count :
+             {std::size_t{1}, std::size_t{9}, length / 2, length - 17, length}) {
+            if (count < 1 || count > length)
+                continue;
+            ASSERT_EQ(leadingDigits(a, b, count),
+                      Digits(expected.begin(), expected.begin() + count))
+                << count;
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(LengthClasses, DigitProduct,
                          ::testing::Combine(::testing::ValuesIn(lengthClasses),
                                             ::testing::Values(1, 8, 57, 1024, 2048)));
+
+// (256^n - 1)(256^n + 1) = 256^2n - 1 has FF in every digit: the limb products left out below
+// the wanted digits carry into them, and only the full product settles them.
+TEST(DigitProductWorstCase, LeadingDigitsOfAProductOfFFDigitsTakeTheCarryOfTheRest)
+{
+    for (std::size_t n : {40, 100, 107, 300}) {
+        const Digits ones(n, 0xFF);
+        Digits onePlus(n + 1, 0);
+        onePlus.front() = 1;
+        onePlus.back() = 1;
+        Digits expected(2 * n + 1, 0xFF);
+        expected.front() = 0;
+        for (std::size_t count : {n / 2, n + 2, 2 * n - 20})
+            ASSERT_EQ(leadingDigits(ones, onePlus, count),
+                      Digits(expected.begin(), expected.begin() + count))
+                << n << " " << count;
+    }
+}
 
 TEST(DigitProductWorstCase, AllDigitsFFAtTheLongestLengthAreExact)
 {

@@ -169,7 +169,10 @@ TEST_P(MeshSolution, MatchesAnIndependentNodalSolution)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, MeshSolution, ::testing::Values(2, 3, 4));
+// The 6 x 6 mesh loses more digits than the chosen precision spares and is solved again at a
+// raised one, where its branch factors 100 ohm + s 2 mH and 200 ohm + s 4 mH must still share
+// their root: with the values kept at the chosen precision H comes out infinite.
+INSTANTIATE_TEST_SUITE_P(Sizes, MeshSolution, ::testing::Values(2, 3, 4, 6));
 
 // Regression: combining ratios by cross-multiplication let common factors pile up, and the
 // degrees (and the time) of a ladder's solution grew about four times per section. The
