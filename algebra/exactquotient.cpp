@@ -82,7 +82,11 @@ TransPolynom exactQuotient(const TransPolynom &a, const TransPolynom &b, int *lo
     const int bDegree = bTop - shift;
     const int qDegree = aTop - bTop;
     quotient.coefficientAt(qDegree);
-    const int lowCount = (qDegree + 2) / 2;
+    // The quotient's powers below the dividend's lowest one (less the divisor's) are zero; the
+    // halves split its powers from there, so that the two recurrences meet amid its non-zero
+    // coefficients and not on a zero one, which the check below would measure against noise.
+    const int qLowest = std::min(std::max(lowestNonZero(a) - shift, 0), qDegree);
+    const int lowCount = qLowest + (qDegree - qLowest + 2) / 2;
 
     const transDouble lowInverse = bAt(0).reciprocal();
     const auto fromBelow = [&](int i) {
@@ -91,7 +95,7 @@ TransPolynom exactQuotient(const TransPolynom &a, const TransPolynom &b, int *lo
             sum.subtract(bAt(j) * quotient.coefficient(i - j));
         return sum.value() * lowInverse;
     };
-    for (int i = 0; i < lowCount; ++i)
+    for (int i = qLowest; i < lowCount; ++i)
         quotient.coefficientAt(i) = fromBelow(i);
     const bool checked = lostDigits && lowCount <= qDegree;
     const transDouble lowerMeeting = checked ? fromBelow(lowCount) : transDouble::zero();

@@ -112,3 +112,26 @@ TEST(ExactQuotient, ReportsTheDigitsLostToAnInexactDividend)
         }
     }
 }
+
+// A quotient s^12 (...) whose lowest powers are zero: its halves meet amid its non-zero
+// coefficients, and a dividend 256^-40 off at its top reports about ten digits lost, not every
+// digit for a zero coefficient that the upper half finds as that offset.
+TEST(ExactQuotient, MeasuresTheLossOfAQuotientWithZeroLowestPowersAmidItsCoefficients)
+{
+    TransPolynom q = spread(5, 0.5);
+    for (int k = 0; k < 12; ++k)
+        q = q * TransPolynom{transDouble::zero(), transDouble::one()};
+    const TransPolynom b = spread(4, 0.5);
+    TransPolynom a = q * b;
+    const std::uint8_t unit = 1;
+    transDouble &top = a.coefficientAt(a.degree());
+    top = top + top * transDouble::fromDigits(false, &unit, 1, -39);
+    int lost = -1;
+    const TransPolynom quotient = exactQuotient(a, b, &lost);
+    EXPECT_GE(lost, 5);
+    EXPECT_LE(lost, 14);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_TRUE(quotient.coefficient(k).isZero()) << k;
+    for (int k = 12; k <= q.degree(); ++k)
+        EXPECT_LT(relativeError(quotient.coefficient(k), q.coefficient(k)), 1e-80) << k;
+}
