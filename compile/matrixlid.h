@@ -85,9 +85,9 @@ private:
     // the digits that its exact divisions lost.
     std::optional<Matrix> solvedAtWorkPrecision(FractionFreeElimination::NoiseMargin margin,
                                                 bool &precisionShort, int &lostDigits);
-    // Writes the rows again from the component values at the current work precision, for a
-    // solution at a raised precision; answers whether that went without a message.
-    bool reformulated();
+    // Sets the work precision to the given digits and writes the rows again from the component
+    // values at it, for a solution there; answers whether that went without a message.
+    bool rewrittenAt(int digits);
     bool solutionsAgree(const Matrix &lower, const Matrix &higher) const;
     void roundSolution(Matrix &solved) const;
     // Whether no solved ratio has more poles than the circuit has capacitors and inductors.

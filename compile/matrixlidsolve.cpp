@@ -55,9 +55,8 @@ void MatrixLid::solve()
     const int chosen = transDouble::workPrecision();
     const int required = chosen - chosen / 4;
     const int expectedLoss = (3 * m_document.energyStoreCount() + 7) / 8;
-    transDouble::setWorkPrecision(static_cast<std::uint16_t>(
-        std::max(chosen, std::min(chosen + expectedLoss + guard, int{mostConfirmingPrecision}))));
-    if (!reformulated())
+    if (!rewrittenAt(std::max(
+            chosen, std::min(chosen + expectedLoss + guard, int{mostConfirmingPrecision}))))
         return;
     bool precisionShort = false;
     int lost = 0;
@@ -67,9 +66,8 @@ void MatrixLid::solve()
     const auto held = [&lost] { return transDouble::workPrecision() - lost - guard; };
     int heldBefore = held();
     while (solved && held() < required && transDouble::workPrecision() < mostConfirmingPrecision) {
-        transDouble::setWorkPrecision(static_cast<std::uint16_t>(
-            std::min(required + lost + lost / 4 + guard, int{mostConfirmingPrecision})));
-        if (!reformulated())
+        if (!rewrittenAt(
+                std::min(required + lost + lost / 4 + guard, int{mostConfirmingPrecision})))
             return;
         solved = solvedAtWorkPrecision(Margin::Rounding, precisionShort, lost);
         if (!solved && !precisionShort)
@@ -94,9 +92,8 @@ void MatrixLid::solve()
     if (!holdsRequired || !hasPossibleDegrees(*solved)) {
         bool agree = false;
         while (!agree && transDouble::workPrecision() < mostConfirmingPrecision) {
-            transDouble::setWorkPrecision(static_cast<std::uint16_t>(
-                std::min(2 * transDouble::workPrecision(), int{mostConfirmingPrecision})));
-            if (!reformulated())
+            if (!rewrittenAt(
+                    std::min(2 * transDouble::workPrecision(), int{mostConfirmingPrecision})))
                 return;
             std::optional<Matrix> again
                 = solvedAtWorkPrecision(Margin::Residual, precisionShort, lost);
@@ -115,14 +112,15 @@ void MatrixLid::solve()
     setSolutionProgress(100);
 }
 
-// The component values are read again at the raised precision. Rows written once at the chosen
-// precision hold the values to that precision only, and relations between them too: the branch
-// factors 100 ohm + s 2 mH and 200 ohm + s 4 mH share their root only to within the rounding of
-// 2 mH and 4 mH. Eliminated at a higher precision, the two count as distinct roots a rounding
-// apart, and the exact divisions by their near-square lose every digit. The columns keep the
-// order already chosen: the nodes to solve are in it.
-bool MatrixLid::reformulated()
+// Every solution reads the component values at its own precision. Rows written once at the
+// chosen precision hold the values to that precision only, and relations between them too: the
+// branch factors 100 ohm + s 2 mH and 200 ohm + s 4 mH share their root only to within the
+// rounding of 2 mH and 4 mH. Eliminated at a higher precision, the two count as distinct roots a
+// rounding apart, and the exact divisions by their near-square lose every digit. The columns
+// keep the order already chosen: the nodes to solve are in it.
+bool MatrixLid::rewrittenAt(int digits)
 {
+    transDouble::setWorkPrecision(static_cast<std::uint16_t>(digits));
     m_matrix = std::make_unique<Matrix>();
     writeRows(false);
     return !failed();
